@@ -1,0 +1,51 @@
+#include "Engine.h"
+
+#include "ReferenceSearch.h"
+
+namespace {
+
+// Remembers whether the caller asked the search to stop, so the outcome can say so.
+class StopRecorder final : public SearchProgress {
+public:
+    explicit StopRecorder(SearchProgress* inner) : m_inner(inner) {}
+    void SetMaximum(int maximum) override {
+        if (m_inner) m_inner->SetMaximum(maximum);
+    }
+    bool Step() override {
+        if (m_inner && m_inner->Step()) m_stopped = true;
+        return m_stopped;
+    }
+    bool stopped() const { return m_stopped; }
+
+private:
+    SearchProgress* m_inner;
+    bool m_stopped = false;
+};
+
+} // namespace
+
+SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side, const SearchSettings& requested,
+                             SearchProgress* progress) {
+    (void)engine; // only the reference engine exists so far
+    const SearchSettings settings = MakeSearchSettings(requested.Algo, requested.Level, requested.Branch);
+    StopRecorder recorder(progress);
+    const reference::SearchContext context{settings, &recorder};
+    SearchOutcome outcome;
+    if (settings.Algo == HomeMade)
+        outcome.Score = reference::HomeMadeSearch(grid, side, settings.Level, outcome.BestMove, outcome.NoMove, context);
+    else
+        outcome.Score = reference::FullWidthSearch(grid, side, settings.Level, 1000, -1000, 1000, outcome.BestMove,
+                                                   outcome.NoMove, context);
+    outcome.Stopped = recorder.stopped();
+    return outcome;
+}
+
+SearchOutcome EndTest(const ValueGrid& grid, int side, const SearchSettings& requested, SearchProgress* progress) {
+    const SearchSettings settings = MakeSearchSettings(requested.Algo, requested.Level, requested.Branch);
+    StopRecorder recorder(progress);
+    const reference::SearchContext context{settings, &recorder};
+    SearchOutcome outcome;
+    outcome.Score = reference::HomeMadeSearch(grid, side, 0, outcome.BestMove, outcome.NoMove, context);
+    outcome.Stopped = recorder.stopped();
+    return outcome;
+}

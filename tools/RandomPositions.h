@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/Move.h"
+#include "rules/ValueGrid.h"
+
+// Every legal move of `side`, in the searches' generation order.
+std::vector<Move> LegalMoves(const ValueGrid& grid, int side);
+
+// A position reached by `plies` uniformly random legal moves from a layout's start, player 1
+// first. The same seed gives the same position on every platform. Play stops early when
+// the side to move has no move; `sideToMove` tells who is to move in the result.
+ValueGrid RandomPlayout(int variant, int plies, uint32_t seed, int* sideToMove = nullptr);
+
+// The grid as the search tool reads it: 81 characters '0' to '3', row by row.
+std::string GridText(const ValueGrid& grid);

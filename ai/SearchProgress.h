@@ -8,6 +8,9 @@ public:
     virtual void SetMaximum(int maximum) = 0;
     // Advances the position by one; true means stop now.
     virtual bool Step() = 0;
+    // Polled often inside a long top-level step, possibly from a search thread: true means
+    // stop as soon as possible. Must be cheap and thread-safe (an atomic flag).
+    virtual bool ShouldStop() const { return false; }
 };
 
 // For callers with nothing to show and nothing to stop.

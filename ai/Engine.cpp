@@ -15,6 +15,7 @@ public:
         if (m_inner && m_inner->Step()) m_stopped = true;
         return m_stopped;
     }
+    bool ShouldStop() const override { return m_inner && m_inner->ShouldStop(); }
     bool stopped() const { return m_stopped; }
 
 private:

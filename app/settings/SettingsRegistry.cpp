@@ -1,0 +1,188 @@
+#include "SettingsRegistry.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A settings file larger than this is not one the program wrote; it is left alone.
+constexpr std::uintmax_t MaxFileSize = 1 << 20;
+
+std::string WithName(const char* text, std::string_view name) {
+    std::string out = text;
+    out.replace(out.find("%s"), 2, name);
+    return out;
+}
+
+std::string SectionOf(std::string_view key) {
+    while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
+    return "HKEY_CURRENT_USER\\" + std::string(key);
+}
+
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        text.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+SettingsRegistry::SettingsRegistry(fs::path file) : m_file(std::move(file)) {}
+
+void SettingsRegistry::Load() {
+    m_document = {};
+    m_unreadable = false;
+    std::error_code ec;
+    const fs::file_status status = fs::status(m_file, ec);
+    if (!fs::exists(status)) {
+        m_saved = m_document;
+        return;
+    }
+    std::ifstream in(m_file, std::ios::binary);
+    const std::uintmax_t size = fs::file_size(m_file, ec);
+    if (!fs::is_regular_file(status) || !in || ec || size > MaxFileSize) {
+        m_unreadable = true;
+        m_saved = m_document;
+        return;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        m_unreadable = true;
+    } else {
+        m_document = RegistryDocument::Parse(text.str());
+    }
+    m_saved = m_document;
+}
+
+bool SettingsRegistry::KeyExists(std::string_view key) {
+    Load();
+    return m_unreadable || m_document.HasKey(SectionOf(key));
+}
+
+bool SettingsRegistry::OpenKey(std::string_view key, bool canCreate) {
+    Load();
+    const std::string section = SectionOf(key);
+    if (!m_unreadable && !m_document.HasKey(section)) {
+        if (!canCreate) return false;
+        m_document.AddKey(section);
+    }
+    m_key = section;
+    return true;
+}
+
+std::optional<RegValue> SettingsRegistry::Find(std::string_view name) const {
+    if (m_key.empty()) return std::nullopt;
+    return m_document.Find(m_key, name);
+}
+
+int32_t SettingsRegistry::ReadInteger(std::string_view name) const {
+    const auto value = Find(name);
+    if (!value || value->Kind == RegValueKind::Unreadable)
+        throw SettingsError(WithName("Failed to get data for '%s'", name));
+    if (value->Kind != RegValueKind::Integer) throw SettingsError(WithName("Invalid data type for '%s'", name));
+    return static_cast<int32_t>(value->Integer);
+}
+
+bool SettingsRegistry::ReadBool(std::string_view name) const { return ReadInteger(name) != 0; }
+
+std::string SettingsRegistry::ReadString(std::string_view name) const {
+    const auto value = Find(name);
+    if (!value || value->Kind == RegValueKind::Unreadable) return {};
+    if (value->Kind != RegValueKind::String) throw SettingsError(WithName("Invalid data type for '%s'", name));
+    return value->Text;
+}
+
+void SettingsRegistry::WriteInteger(std::string_view name, int32_t value) {
+    if (m_key.empty()) throw SettingsError(WithName("Failed to set data for '%s'", name));
+    m_document.SetInteger(m_key, name, static_cast<uint32_t>(value));
+    Written(name);
+}
+
+void SettingsRegistry::WriteBool(std::string_view name, bool value) { WriteInteger(name, value ? 1 : 0); }
+
+void SettingsRegistry::WriteString(std::string_view name, std::string_view text) {
+    if (m_key.empty()) throw SettingsError(WithName("Failed to set data for '%s'", name));
+    m_document.SetString(m_key, name, text);
+    Written(name);
+}
+
+void SettingsRegistry::BeginUpdate() {
+    // Start from the file as it is now, so lines a person edited while the program ran
+    // are kept; the open key is created again if it was removed meanwhile.
+    if (!m_updating && !m_pending && !m_key.empty()) {
+        Load();
+        if (!m_unreadable) m_document.AddKey(m_key);
+    }
+    m_updating = true;
+}
+
+void SettingsRegistry::EndUpdate() {
+    m_updating = false;
+    if (m_pending) SaveOrThrow();
+}
+
+void SettingsRegistry::Written(std::string_view name) {
+    if (!m_pending) m_firstPending = name;
+    m_pending = true;
+    if (!m_updating) SaveOrThrow();
+}
+
+void SettingsRegistry::SaveOrThrow() {
+    const std::string failed = std::move(m_firstPending);
+    m_firstPending.clear();
+    m_pending = false;
+    if (Save()) {
+        m_saved = m_document;
+        return;
+    }
+    m_document = m_saved;
+    if (!m_unreadable && !m_key.empty()) m_document.AddKey(m_key);
+    throw SettingsError(WithName("Failed to set data for '%s'", failed));
+}
+
+bool SettingsRegistry::Save() const {
+    if (m_unreadable) return false;
+    std::error_code ec;
+    fs::path target = m_file;
+    // Keep a symbolic link (settings kept with a person's dotfiles) and replace its target.
+    if (fs::is_symlink(m_file, ec)) {
+        const fs::path resolved = fs::weakly_canonical(m_file, ec);
+        if (!ec) target = resolved;
+    }
+    fs::path directory = target.parent_path();
+    if (directory.empty()) directory = ".";
+    fs::create_directories(directory, ec);
+
+    std::string temporary = (directory / (target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, m_document.Serialize());
+    struct stat old {};
+    if (ok && ::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // Make the rename itself durable.
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}

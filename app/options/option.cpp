@@ -1,0 +1,271 @@
+#include "option.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "Profile.h"
+#include "RadioGroup.h"
+#include "SpinEdit.h"
+
+namespace {
+
+const QColor Player1Colour(255, 255, 255);
+const QColor Player2Colour(255, 255, 0);
+// The board's blue, behind the headings, so the white and yellow texts can be read.
+const QColor HeadingBackground(0, 0, 255);
+
+// A piece of the player's colour, as the board shows it.
+class PlayerCircle : public QWidget {
+  public:
+    PlayerCircle(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) { setFixedSize(18, 18); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::black);
+        painter.setBrush(m_colour);
+        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+
+  private:
+    QColor m_colour;
+};
+
+QWidget* Heading(const QColor& colour, QWidget* parent) {
+    auto* band = new QWidget(parent);
+    band->setAutoFillBackground(true);
+    QPalette backdrop = band->palette();
+    backdrop.setColor(QPalette::Window, HeadingBackground);
+    band->setPalette(backdrop);
+
+    auto* label = new QLabel(QStringLiteral("Choose your partner !"), band);
+    QFont font = label->font();
+    font.setUnderline(true);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette text = label->palette();
+    text.setColor(QPalette::WindowText, colour);
+    label->setPalette(text);
+
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->addWidget(new PlayerCircle(colour, band));
+    row->addWidget(label);
+    row->addStretch();
+    return band;
+}
+
+QStringList AlgorithmItems() {
+    return {QStringLiteral("Complete"), QStringLiteral("Branch and Bound"), QStringLiteral("Alpha-Beta"),
+            QStringLiteral("Home Made      Branch:")};
+}
+
+// Human, Computer and Network of one player exclude each other, and only each other.
+void MakeExclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons) {
+    auto* group = new QButtonGroup(owner);
+    for (QRadioButton* button : buttons) group->addButton(button);
+}
+
+} // namespace
+
+TOptions::TOptions(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Options"));
+
+    // Player 1, the left half.
+    auto* left = new QFrame(this);
+    RadioButton1 = new QRadioButton(QStringLiteral("Human"), left);
+    RadioButton2 = new QRadioButton(QStringLiteral("Computer"), left);
+    RadioButton6 = new QRadioButton(QStringLiteral("Network"), left);
+    SpinEdit1 = new SpinEdit(MinLevel, MaxLevel, 1, left);
+    RadioGroup1 = new RadioGroup(AlgorithmItems(), left);
+    SpinEdit2 = new SpinEdit(MinBranch, MaxBranch, 2);
+    RadioGroup1->placeAtEndOfItem(HomeMade, SpinEdit2);
+    EditPortServer = new QLineEdit(QStringLiteral("1024"), left);
+
+    // Player 2, the right half: a lowered panel.
+    auto* right = new QFrame(this);
+    right->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    RadioButton3 = new QRadioButton(QStringLiteral("Human"), right);
+    RadioButton4 = new QRadioButton(QStringLiteral("Computer"), right);
+    RadioButton5 = new QRadioButton(QStringLiteral("Network"), right);
+    SpinEdit3 = new SpinEdit(MinLevel, MaxLevel, 1, right);
+    RadioGroup2 = new RadioGroup(AlgorithmItems(), right);
+    SpinEdit4 = new SpinEdit(MinBranch, MaxBranch, 2);
+    RadioGroup2->placeAtEndOfItem(HomeMade, SpinEdit4);
+    EditHostClient = new QLineEdit(QString::fromUtf8(DefaultOpponentHost), right);
+    EditHostClient->setToolTip(QStringLiteral("Address IP of your opponent"));
+    EditPortClient = new QLineEdit(QStringLiteral("1024"), right);
+    EditPortClient->setToolTip(QStringLiteral("Port of your opponent"));
+
+    MakeExclusive(this, {RadioButton1, RadioButton2, RadioButton6});
+    MakeExclusive(this, {RadioButton3, RadioButton4, RadioButton5});
+
+    auto layOut = [](QFrame* half, const QColor& colour, std::initializer_list<QRadioButton*> kinds,
+                     SpinEdit* level, RadioGroup* algorithms, std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
+        auto* column = new QVBoxLayout(half);
+        column->addWidget(Heading(colour, half));
+        for (QRadioButton* kind : kinds) column->addWidget(kind);
+        auto* levelRow = new QHBoxLayout;
+        levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
+        levelRow->addWidget(level);
+        levelRow->addStretch();
+        column->addLayout(levelRow);
+        column->addWidget(algorithms);
+        auto* fields = new QFormLayout;
+        for (const auto& [caption, edit] : edits) fields->addRow(caption, edit);
+        column->addLayout(fields);
+        column->addStretch();
+    };
+    layOut(left, Player1Colour, {RadioButton1, RadioButton2, RadioButton6}, SpinEdit1, RadioGroup1,
+           {{QStringLiteral("Port :"), EditPortServer}});
+    layOut(right, Player2Colour, {RadioButton3, RadioButton4, RadioButton5}, SpinEdit3, RadioGroup2,
+           {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
+
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    // Neither button is the default one: Enter in a field does not close the dialog.
+    for (QPushButton* button : {OkButton, CancelButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* halves = new QHBoxLayout;
+    halves->addWidget(left, 1);
+    halves->addWidget(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    buttons->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(halves);
+    page->addLayout(buttons);
+
+    // Design state: algorithm groups and branch fields disabled until a kind is chosen.
+    RadioGroup1->setItemIndex(Complete);
+    RadioGroup2->setItemIndex(Complete);
+    RadioGroup1->setEnabled(false);
+    RadioGroup2->setEnabled(false);
+    SpinEdit2->setEnabled(false);
+    SpinEdit4->setEnabled(false);
+
+    // A handler runs when its button becomes checked, by a click or by program.
+    auto onChecked = [this](QRadioButton* button, auto handler) {
+        connect(button, &QRadioButton::toggled, this, [this, button, handler](bool checked) {
+            if (checked) (this->*handler)(button);
+        });
+    };
+    onChecked(RadioButton1, &TOptions::RadioButton2Click);
+    onChecked(RadioButton2, &TOptions::RadioButton2Click);
+    onChecked(RadioButton3, &TOptions::RadioButton4Click);
+    onChecked(RadioButton4, &TOptions::RadioButton4Click);
+    connect(RadioButton5, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) RadioButton5Click();
+    });
+    connect(RadioButton6, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) RadioButton6Click();
+    });
+    connect(RadioGroup1, &RadioGroup::selectionChanged, this, &TOptions::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::selectionChanged, this, &TOptions::RadioGroup2Click);
+
+    FormCreate();
+}
+
+void TOptions::FormCreate() {
+    // Larger screens draw the controls larger, so the window grows with them.
+    if (logicalDpiX() > 100)
+        resize(525, 422);
+    else
+        resize(431, 347);
+}
+
+void TOptions::RadioButton2Click(QAbstractButton* sender) {
+    RadioButton4->setEnabled(true);
+    RadioGroup1->setEnabled((sender == RadioButton2 && sender->isChecked()) ||
+                            (sender == RadioButton1 && !sender->isChecked()));
+}
+
+void TOptions::RadioButton4Click(QAbstractButton* sender) {
+    RadioButton2->setEnabled(true);
+    RadioGroup2->setEnabled((sender == RadioButton4 && sender->isChecked()) ||
+                            (sender == RadioButton3 && !sender->isChecked()));
+}
+
+void TOptions::RadioGroup1Click() { SpinEdit2->setEnabled(RadioGroup1->itemIndex() == HomeMade); }
+
+void TOptions::RadioGroup2Click() { SpinEdit4->setEnabled(RadioGroup2->itemIndex() == HomeMade); }
+
+void TOptions::RadioButton6Click() {
+    RadioButton3->setChecked(true);
+    RadioButton4Click(RadioButton4);
+    RadioButton4->setEnabled(false);
+}
+
+void TOptions::RadioButton5Click() {
+    RadioButton2->setEnabled(false);
+    RadioButton1->setChecked(true);
+    RadioButton2Click(RadioButton2);
+}
+
+void TOptions::FillFrom(const PlayerConfig& config) {
+    if (config.PlayerIsComputer[1])
+        RadioButton2->setChecked(true);
+    else if (config.NetworkRole == 1)
+        RadioButton6->setChecked(true);
+    else
+        RadioButton1->setChecked(true);
+
+    if (config.PlayerIsComputer[2])
+        RadioButton4->setChecked(true);
+    else if (config.NetworkRole == 2)
+        RadioButton5->setChecked(true);
+    else
+        RadioButton3->setChecked(true);
+
+    RadioGroup1->setItemIndex(config.Algo[1]);
+    RadioGroup2->setItemIndex(config.Algo[2]);
+    SpinEdit1->setValue(config.Level[1]);
+    SpinEdit3->setValue(config.Level[2]);
+    SpinEdit2->setValue(config.Branch[1]);
+    SpinEdit4->setValue(config.Branch[2]);
+}
+
+void TOptions::TakeInto(PlayerConfig& config) const {
+    config.PlayerIsComputer[1] = RadioButton2->isChecked();
+    config.PlayerIsComputer[2] = RadioButton4->isChecked();
+    config.Algo[1] = static_cast<uint8_t>(RadioGroup1->itemIndex());
+    config.Algo[2] = static_cast<uint8_t>(RadioGroup2->itemIndex());
+    config.Level[1] = SpinEdit1->fieldValue();
+    config.Level[2] = SpinEdit3->fieldValue();
+    config.Branch[1] = SpinEdit2->fieldValue();
+    config.Branch[2] = SpinEdit4->fieldValue();
+}
+
+uint8_t TOptions::ChosenNetworkRole() const {
+    if (RadioButton5->isChecked()) return 2;
+    if (RadioButton6->isChecked()) return 1;
+    return 0;
+}
+
+void TOptions::SetEndpoints(const ProfileState& state) {
+    EditHostClient->setText(QString::fromStdString(state.HostClient));
+    EditPortClient->setText(QString::fromStdString(state.PortClient));
+    EditPortServer->setText(QString::fromStdString(state.PortServer));
+}
+
+void TOptions::TakeEndpoints(ProfileState& state) const {
+    state.HostClient = EditHostClient->text().toStdString();
+    state.PortClient = EditPortClient->text().toStdString();
+    state.PortServer = EditPortServer->text().toStdString();
+}

@@ -25,7 +25,9 @@ PlayerConfig Config(bool computer1, bool computer2, uint8_t role, uint8_t algo1 
     return config;
 }
 
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
 
 // Types into a spin field and moves the focus on, as a user tabbing out of it does.
 void TypeInto(TOptions& dialog, SpinEdit* field, const QString& text) {
@@ -78,6 +80,10 @@ struct FillCase {
     bool Computer1Enabled, Computer2Enabled, Group1Enabled, Group2Enabled, Branch1Enabled, Branch2Enabled;
 };
 
+void PrintTo(const FillCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class FillTest : public OptionsDialogTest, public ::testing::WithParamInterface<FillCase> {};
 
 std::string CheckedKinds(const TOptions& d) {
@@ -124,19 +130,21 @@ INSTANTIATE_TEST_SUITE_P(
     Configurations, FillTest,
     ::testing::Values(
         // Player 1 Human with Home Made chosen: its branch field is inside the disabled group.
-        FillCase{"StartConfiguration", PlayerConfig{}, "Human1 Computer2", true, true, false, true, false, false},
-        FillCase{"HomeMadeComputer", Config(false, true, 0, Complete, HomeMade), "Human1 Computer2", true, true,
-                 false, true, false, true},
-        FillCase{"BothComputers", Config(true, true, 0, HomeMade, HomeMade), "Computer1 Computer2", true, true, true,
-                 true, true, true},
-        FillCase{"BothHuman", Config(false, false, 0), "Human1 Human2", true, true, false, false, false, false},
-        FillCase{"Player1Network", Config(false, false, 1), "Network1 Human2", true, false, false, false, false,
+        FillCase{"StartConfiguration", PlayerConfig{}, "Human1 Computer2", true, true, false, true, false,
                  false},
-        FillCase{"Player2Network", Config(false, false, 2), "Human1 Network2", false, true, false, false, false,
+        FillCase{"HomeMadeComputer", Config(false, true, 0, Complete, HomeMade), "Human1 Computer2", true,
+                 true, false, true, false, true},
+        FillCase{"BothComputers", Config(true, true, 0, HomeMade, HomeMade), "Computer1 Computer2", true,
+                 true, true, true, true, true},
+        FillCase{"BothHuman", Config(false, false, 0), "Human1 Human2", true, true, false, false, false,
                  false},
+        FillCase{"Player1Network", Config(false, false, 1), "Network1 Human2", true, false, false, false,
+                 false, false},
+        FillCase{"Player2Network", Config(false, false, 2), "Human1 Network2", false, true, false, false,
+                 false, false},
         // Loaded from a file as stored: Network and Computer together.
-        FillCase{"Player1NetworkPlayer2Computer", Config(false, true, 1), "Network1 Computer2", true, false, false,
-                 true, false, false}),
+        FillCase{"Player1NetworkPlayer2Computer", Config(false, true, 1), "Network1 Computer2", true, false,
+                 false, true, false, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(OptionsDialogTest, HomeMadePlayerShowsItsBranch) {
@@ -220,6 +228,10 @@ struct TypedCase {
     int Value;
 };
 
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class TypedValueTest : public OptionsDialogTest, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(TypedValueTest, IsBroughtIntoRangeWhenTheFocusLeaves) {
@@ -243,17 +255,15 @@ TEST_P(TypedValueTest, IsBroughtIntoRangeWhenTheFocusLeaves) {
     EXPECT_EQ(c.Field == 1 ? config.Level[1] : config.Branch[1], c.Value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, TypedValueTest,
-                         ::testing::Values(TypedCase{"LevelNine", 1, "9", "8", 8},
-                                           TypedCase{"LevelSeven", 1, "7", "7", 7},
-                                           TypedCase{"LevelTwoDigitsCut", 1, "75", "7", 7},
-                                           TypedCase{"LevelEmpty", 1, "", "0", 0},
-                                           TypedCase{"LevelLetter", 1, "x", "0", 0},
-                                           TypedCase{"BranchTooLarge", 2, "45", "30", 30},
-                                           TypedCase{"BranchTooSmall", 2, "1", "3", 3},
-                                           TypedCase{"BranchEmpty", 2, "", "3", 3},
-                                           TypedCase{"BranchInRange", 2, "12", "12", 12}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TypedValueTest,
+    ::testing::Values(TypedCase{"LevelNine", 1, "9", "8", 8}, TypedCase{"LevelSeven", 1, "7", "7", 7},
+                      TypedCase{"LevelTwoDigitsCut", 1, "75", "7", 7}, TypedCase{"LevelEmpty", 1, "", "0", 0},
+                      TypedCase{"LevelLetter", 1, "x", "0", 0},
+                      TypedCase{"BranchTooLarge", 2, "45", "30", 30},
+                      TypedCase{"BranchTooSmall", 2, "1", "3", 3}, TypedCase{"BranchEmpty", 2, "", "3", 3},
+                      TypedCase{"BranchInRange", 2, "12", "12", 12}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(OptionsDialogTest, OkTakesTheChoicesBack) {
     TOptions& d = m_dialog;

@@ -32,16 +32,17 @@ const std::string FirstRunFile = Header + "\"Type1\"=dword:00000001\n"
 
 // The thirteen values as text lines, so one case can replace or drop a single line.
 std::map<std::string, std::string> StoredLines() {
-    return {{"Type1", "dword:00000002"},   {"Type2", "dword:00000001"},       {"Level1", "dword:00000004"},
-            {"Level2", "dword:00000006"},  {"Algo1", "dword:00000001"},       {"Algo2", "dword:00000004"},
-            {"Branch1", "dword:0000000a"}, {"Branch2", "dword:0000000c"},     {"Sound", "dword:00000000"},
-            {"Board", "dword:00000002"},   {"HostClient", "\"10.0.0.7\""},    {"PortClient", "\"2000\""},
+    return {{"Type1", "dword:00000002"},   {"Type2", "dword:00000001"},    {"Level1", "dword:00000004"},
+            {"Level2", "dword:00000006"},  {"Algo1", "dword:00000001"},    {"Algo2", "dword:00000004"},
+            {"Branch1", "dword:0000000a"}, {"Branch2", "dword:0000000c"},  {"Sound", "dword:00000000"},
+            {"Board", "dword:00000002"},   {"HostClient", "\"10.0.0.7\""}, {"PortClient", "\"2000\""},
             {"PortServer", "\"3000\""}};
 }
 
 std::string FileWith(const std::map<std::string, std::string>& lines) {
     std::string text = Header;
-    for (const auto& [name, data] : lines) text += "\"" + name + "\"=" + data + "\n";
+    for (const auto& [name, data] : lines)
+        text += "\"" + name + "\"=" + data + "\n";
     return text;
 }
 
@@ -60,12 +61,13 @@ std::string StoredString(const fs::path& file, const char* name) {
 
 bool SameState(const ProfileState& a, const ProfileState& b) {
     for (int p = 1; p <= 2; ++p)
-        if (a.Config.PlayerIsComputer[p] != b.Config.PlayerIsComputer[p] || a.Config.Level[p] != b.Config.Level[p] ||
-            a.Config.Algo[p] != b.Config.Algo[p] || a.Config.Branch[p] != b.Config.Branch[p])
+        if (a.Config.PlayerIsComputer[p] != b.Config.PlayerIsComputer[p] ||
+            a.Config.Level[p] != b.Config.Level[p] || a.Config.Algo[p] != b.Config.Algo[p] ||
+            a.Config.Branch[p] != b.Config.Branch[p])
             return false;
     return a.Config.NetworkRole == b.Config.NetworkRole && a.SoundOn == b.SoundOn &&
-           a.ChosenVariant == b.ChosenVariant && a.HostClient == b.HostClient && a.PortClient == b.PortClient &&
-           a.PortServer == b.PortServer;
+           a.ChosenVariant == b.ChosenVariant && a.HostClient == b.HostClient &&
+           a.PortClient == b.PortClient && a.PortServer == b.PortServer;
 }
 
 class ProfileTest : public ::testing::Test {
@@ -122,6 +124,10 @@ struct LoadCase {
     std::map<std::string, int32_t> StoredAtExit;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class ProfileLoadTest : public ProfileTest, public ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(ProfileLoadTest, LoadsAndStoresBack) {
@@ -156,13 +162,15 @@ TEST_P(ProfileLoadTest, LoadsAndStoresBack) {
     EXPECT_TRUE(SameState(state, expected));
 
     profile.WriteEnv(state);
-    for (const auto& [name, value] : c.StoredAtExit) EXPECT_EQ(StoredInteger(File(), name.c_str()), value) << name;
+    for (const auto& [name, value] : c.StoredAtExit)
+        EXPECT_EQ(StoredInteger(File(), name.c_str()), value) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ProfileLoadTest,
     ::testing::Values(
-        LoadCase{"AsStored", {}, [](ProfileState&) {}, {{"Type1", 2}, {"Algo1", 1}, {"Algo2", 4}, {"Board", 2}}},
+        LoadCase{
+            "AsStored", {}, [](ProfileState&) {}, {{"Type1", 2}, {"Algo1", 1}, {"Algo2", 4}, {"Board", 2}}},
         LoadCase{"Algo1StoredAsZero",
                  {{"Algo1", "dword:00000000"}},
                  [](ProfileState& s) { s.Config.Algo[1] = HomeMade; },
@@ -201,7 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"Board", "dword:00000007"}},
                  [](ProfileState& s) { s.ChosenVariant = 1; },
                  {{"Board", 1}}},
-        LoadCase{"BoardZero", {{"Board", "dword:00000000"}}, [](ProfileState& s) { s.ChosenVariant = 1; }, {{"Board", 1}}},
+        LoadCase{"BoardZero",
+                 {{"Board", "dword:00000000"}},
+                 [](ProfileState& s) { s.ChosenVariant = 1; },
+                 {{"Board", 1}}},
         LoadCase{"LevelsAndBranchesOutOfRange",
                  {{"Level1", "dword:00000009"},
                   {"Level2", "dword:ffffffff"},
@@ -215,7 +226,10 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  {{"Level1", 8}, {"Level2", 0}, {"Branch1", 30}, {"Branch2", 3}}},
         LoadCase{"HostClientDeleted", {{"HostClient", ""}}, [](ProfileState& s) { s.HostClient = ""; }, {}},
-        LoadCase{"HostClientUnreadable", {{"HostClient", "\"10.0."}}, [](ProfileState& s) { s.HostClient = ""; }, {}}),
+        LoadCase{"HostClientUnreadable",
+                 {{"HostClient", "\"10.0."}},
+                 [](ProfileState& s) { s.HostClient = ""; },
+                 {}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ProfileTest, HostClientDeletedIsStoredEmptyAtExit) {
@@ -236,6 +250,10 @@ struct FailureCase {
     const char* Data; // nullptr drops the line
     const char* Error;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class ProfileFailureTest : public ProfileTest, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -273,7 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"PortServerAsBinary", "PortServer", "hex(2):31,00,00,00",
                                   "Invalid data type for 'PortServer'"},
                       FailureCase{"BoardTruncated", "Board", "dwo", "Failed to get data for 'Board'"},
-                      FailureCase{"Branch1Garbage", "Branch1", "dword:zz", "Failed to get data for 'Branch1'"},
+                      FailureCase{"Branch1Garbage", "Branch1", "dword:zz",
+                                  "Failed to get data for 'Branch1'"},
                       FailureCase{"Algo2Deleted", "Algo2", "-", "Failed to get data for 'Algo2'"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -298,8 +317,9 @@ TEST_F(ProfileTest, GarbageAndForeignLinesAreReadAroundAndKept) {
     state.Config.Level[1] = 2;
     profile.WriteEnv(state);
     const std::string after = ReadFile(File());
-    for (const char* kept : {"[HKEY_CURRENT_USER\\Software\\Other]\n\"Keep\"=\"me\"\n", "this line means nothing\n",
-                             "\xff\xfe\x01garbage\n", "; a comment\n", "[unterminated section\n"})
+    for (const char* kept :
+         {"[HKEY_CURRENT_USER\\Software\\Other]\n\"Keep\"=\"me\"\n", "this line means nothing\n",
+          "\xff\xfe\x01garbage\n", "; a comment\n", "[unterminated section\n"})
         EXPECT_NE(after.find(kept), std::string::npos) << kept;
     EXPECT_NE(after.find(std::string("\0\0binary\0\n", 10)), std::string::npos);
     EXPECT_EQ(StoredInteger(File(), "Level1"), 2);

@@ -12,6 +12,10 @@ struct DataCase {
     const char* Text;
 };
 
+void PrintTo(const DataCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class ValueDataTest : public ::testing::TestWithParam<DataCase> {};
 
 TEST_P(ValueDataTest, ReadsTheValueOrClassifiesIt) {
@@ -97,8 +101,8 @@ TEST(RegistryDocument, ContinuedValueOfAnotherTypeIsOneEntry) {
 }
 
 TEST(RegistryDocument, TruncatedStringDoesNotSwallowTheNextLine) {
-    const RegistryDocument doc =
-        RegistryDocument::Parse("[" + std::string(Key) + "]\n\"HostClient\"=\"abc\\\n\"Board\"=dword:00000002");
+    const RegistryDocument doc = RegistryDocument::Parse(
+        "[" + std::string(Key) + "]\n\"HostClient\"=\"abc\\\n\"Board\"=dword:00000002");
     EXPECT_EQ(doc.Find(Key, "HostClient")->Kind, RegValueKind::Unreadable);
     EXPECT_EQ(doc.Find(Key, "Board")->Integer, 2u);
 }

@@ -21,13 +21,17 @@ RadioGroup::RadioGroup(const QStringList& items, QWidget* parent)
     });
 }
 
-int RadioGroup::itemIndex() const { return m_buttons->checkedId(); }
+int RadioGroup::itemIndex() const {
+    return m_buttons->checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (QRadioButton* button = item(index)) button->setChecked(true);
 }
 
-QRadioButton* RadioGroup::item(int index) const { return qobject_cast<QRadioButton*>(m_buttons->button(index)); }
+QRadioButton* RadioGroup::item(int index) const {
+    return qobject_cast<QRadioButton*>(m_buttons->button(index));
+}
 
 void RadioGroup::placeAtEndOfItem(int index, QWidget* widget) {
     auto* column = static_cast<QVBoxLayout*>(layout());

@@ -25,7 +25,9 @@ const QColor HeadingBackground(0, 0, 255);
 // A piece of the player's colour, as the board shows it.
 class PlayerCircle : public QWidget {
   public:
-    PlayerCircle(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) { setFixedSize(18, 18); }
+    PlayerCircle(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
+        setFixedSize(18, 18);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -72,7 +74,8 @@ QStringList AlgorithmItems() {
 // Human, Computer and Network of one player exclude each other, and only each other.
 void MakeExclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons) {
     auto* group = new QButtonGroup(owner);
-    for (QRadioButton* button : buttons) group->addButton(button);
+    for (QRadioButton* button : buttons)
+        group->addButton(button);
 }
 
 } // namespace
@@ -110,10 +113,12 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     MakeExclusive(this, {RadioButton3, RadioButton4, RadioButton5});
 
     auto layOut = [](QFrame* half, const QColor& colour, std::initializer_list<QRadioButton*> kinds,
-                     SpinEdit* level, RadioGroup* algorithms, std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
+                     SpinEdit* level, RadioGroup* algorithms,
+                     std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
         auto* column = new QVBoxLayout(half);
         column->addWidget(Heading(colour, half));
-        for (QRadioButton* kind : kinds) column->addWidget(kind);
+        for (QRadioButton* kind : kinds)
+            column->addWidget(kind);
         auto* levelRow = new QHBoxLayout;
         levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
         levelRow->addWidget(level);
@@ -121,7 +126,8 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
         column->addLayout(levelRow);
         column->addWidget(algorithms);
         auto* fields = new QFormLayout;
-        for (const auto& [caption, edit] : edits) fields->addRow(caption, edit);
+        for (const auto& [caption, edit] : edits)
+            fields->addRow(caption, edit);
         column->addLayout(fields);
         column->addStretch();
     };
@@ -202,9 +208,13 @@ void TOptions::RadioButton4Click(QAbstractButton* sender) {
                             (sender == RadioButton3 && !sender->isChecked()));
 }
 
-void TOptions::RadioGroup1Click() { SpinEdit2->setEnabled(RadioGroup1->itemIndex() == HomeMade); }
+void TOptions::RadioGroup1Click() {
+    SpinEdit2->setEnabled(RadioGroup1->itemIndex() == HomeMade);
+}
 
-void TOptions::RadioGroup2Click() { SpinEdit4->setEnabled(RadioGroup2->itemIndex() == HomeMade); }
+void TOptions::RadioGroup2Click() {
+    SpinEdit4->setEnabled(RadioGroup2->itemIndex() == HomeMade);
+}
 
 void TOptions::RadioButton6Click() {
     RadioButton3->setChecked(true);

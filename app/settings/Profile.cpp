@@ -38,7 +38,9 @@ fs::path SettingsFileFor(const char* xdgConfigHome, const char* home) {
     return base / "Tessaron" / "registry.reg";
 }
 
-fs::path DefaultSettingsFile() { return SettingsFileFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
+fs::path DefaultSettingsFile() {
+    return SettingsFileFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
 
 TProfile::TProfile(fs::path file) : m_file(std::move(file)) {}
 

@@ -5,15 +5,21 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && SameRegName(s.substr(0, prefix.size()), prefix);
@@ -43,11 +49,20 @@ std::optional<std::string> ParseQuoted(std::string_view s, size_t& pos) {
         }
         if (++i == s.size()) return std::nullopt;
         switch (s[i]) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return std::nullopt;
@@ -65,13 +80,15 @@ bool HasTypePrefix(std::string_view data) {
     return false;
 }
 
-bool IsBlankLine(std::string_view line) { return Trim(line).empty(); }
+bool IsBlankLine(std::string_view line) {
+    return Trim(line).empty();
+}
 
 } // namespace
 
 bool SameRegName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 RegValue ParseValueData(std::string_view data) {
@@ -114,7 +131,8 @@ std::optional<ValueLine> ParseValueLine(std::string_view line) {
         if (!name) return std::nullopt;
         result.Name = std::move(*name);
     }
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
     if (pos >= line.size() || line[pos] != '=') return std::nullopt;
     result.Data = line.substr(pos + 1);
     return result;
@@ -130,11 +148,20 @@ std::string QuoteRegString(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     out += '"';
@@ -187,7 +214,8 @@ std::string RegistryDocument::Serialize() const {
     std::string out;
     for (const Section& section : m_sections) {
         if (!section.HeaderLine.empty()) out += section.HeaderLine + '\n';
-        for (const std::string& entry : section.Entries) out += entry + '\n';
+        for (const std::string& entry : section.Entries)
+            out += entry + '\n';
     }
     return out;
 }
@@ -198,7 +226,9 @@ const RegistryDocument::Section* RegistryDocument::FindSection(std::string_view 
     return nullptr;
 }
 
-bool RegistryDocument::HasKey(std::string_view key) const { return FindSection(key) != nullptr; }
+bool RegistryDocument::HasKey(std::string_view key) const {
+    return FindSection(key) != nullptr;
+}
 
 void RegistryDocument::AddKey(std::string_view key) {
     if (HasKey(key)) return;
@@ -238,7 +268,8 @@ void RegistryDocument::SetLine(std::string_view key, std::string_view name, std:
     // New values go after the section's last non-blank line, so the blank line that
     // separates it from the next section stays where it is.
     size_t insertAt = entries.size();
-    while (insertAt > 0 && IsBlankLine(entries[insertAt - 1])) --insertAt;
+    while (insertAt > 0 && IsBlankLine(entries[insertAt - 1]))
+        --insertAt;
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
 }
 

@@ -22,7 +22,8 @@ std::string WithName(const char* text, std::string_view name) {
 }
 
 std::string SectionOf(std::string_view key) {
-    while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
+    while (!key.empty() && key.front() == '\\')
+        key.remove_prefix(1);
     return "HKEY_CURRENT_USER\\" + std::string(key);
 }
 
@@ -91,16 +92,20 @@ int32_t SettingsRegistry::ReadInteger(std::string_view name) const {
     const auto value = Find(name);
     if (!value || value->Kind == RegValueKind::Unreadable)
         throw SettingsError(WithName("Failed to get data for '%s'", name));
-    if (value->Kind != RegValueKind::Integer) throw SettingsError(WithName("Invalid data type for '%s'", name));
+    if (value->Kind != RegValueKind::Integer)
+        throw SettingsError(WithName("Invalid data type for '%s'", name));
     return static_cast<int32_t>(value->Integer);
 }
 
-bool SettingsRegistry::ReadBool(std::string_view name) const { return ReadInteger(name) != 0; }
+bool SettingsRegistry::ReadBool(std::string_view name) const {
+    return ReadInteger(name) != 0;
+}
 
 std::string SettingsRegistry::ReadString(std::string_view name) const {
     const auto value = Find(name);
     if (!value || value->Kind == RegValueKind::Unreadable) return {};
-    if (value->Kind != RegValueKind::String) throw SettingsError(WithName("Invalid data type for '%s'", name));
+    if (value->Kind != RegValueKind::String)
+        throw SettingsError(WithName("Invalid data type for '%s'", name));
     return value->Text;
 }
 
@@ -110,7 +115,9 @@ void SettingsRegistry::WriteInteger(std::string_view name, int32_t value) {
     Written(name);
 }
 
-void SettingsRegistry::WriteBool(std::string_view name, bool value) { WriteInteger(name, value ? 1 : 0); }
+void SettingsRegistry::WriteBool(std::string_view name, bool value) {
+    WriteInteger(name, value ? 1 : 0);
+}
 
 void SettingsRegistry::WriteString(std::string_view name, std::string_view text) {
     if (m_key.empty()) throw SettingsError(WithName("Failed to set data for '%s'", name));

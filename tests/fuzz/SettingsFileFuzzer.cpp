@@ -15,8 +15,9 @@
 namespace {
 
 constexpr const char* Key = "HKEY_CURRENT_USER\\Software\\Tessaron";
-constexpr const char* Names[] = {"Type1",   "Type2", "Level1", "Level2",     "Algo1",      "Algo2",     "Branch1",
-                                 "Branch2", "Sound", "Board",  "HostClient", "PortClient", "PortServer"};
+constexpr const char* Names[] = {"Type1",      "Type2",      "Level1",    "Level2", "Algo1",
+                                 "Algo2",      "Branch1",    "Branch2",   "Sound",  "Board",
+                                 "HostClient", "PortClient", "PortServer"};
 
 bool SameValue(const std::optional<RegValue>& a, const std::optional<RegValue>& b) {
     if (a.has_value() != b.has_value()) return false;
@@ -45,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RegistryDocument document = RegistryDocument::Parse(text);
     const RegistryDocument reread = RegistryDocument::Parse(document.Serialize());
     Check(document.HasKey(Key) == reread.HasKey(Key));
-    for (const char* name : Names) Check(SameValue(document.Find(Key, name), reread.Find(Key, name)));
+    for (const char* name : Names)
+        Check(SameValue(document.Find(Key, name), reread.Find(Key, name)));
 
     document.AddKey(Key);
     const std::string host = text.substr(0, 64);

@@ -9,6 +9,7 @@
 
 #include "Profile.h"
 #include "RadioGroup.h"
+#include "SettingsTestSupport.h"
 #include "SpinEdit.h"
 #include "option.h"
 
@@ -310,6 +311,44 @@ TEST_F(OptionsDialogTest, CancelKeepsATypedHost) {
     d.TakeEndpoints(atExit);
     EXPECT_EQ(atExit.HostClient, "192.168.1.20");
     EXPECT_EQ(atExit.PortClient, "1024");
+}
+
+// Two runs of the program as the window wires them: load into the window's state and the
+// dialog, change things in the dialog, store at exit, load again.
+TEST_F(OptionsDialogTest, SettingsChosenInTheDialogAreThereAtTheNextStart) {
+    TemporaryDirectory dir;
+    const std::filesystem::path file = dir.Path() / "Tessaron" / "registry.reg";
+    {
+        TProfile profile(file);
+        ProfileState state;
+        profile.CreateEnv(state);
+        TOptions& d = m_dialog;
+        d.SetEndpoints(state);
+        d.FillFrom(state.Config);
+        Click(d.RadioButton5);
+        Click(d.RadioGroup2->item(HomeMade));
+        TypeInto(d, d.SpinEdit3, "4");
+        d.EditHostClient->selectAll();
+        QTest::keyClicks(d.EditHostClient, "example.org");
+        Click(d.OkButton);
+        ASSERT_EQ(d.result(), QDialog::Accepted);
+        d.TakeInto(state.Config);
+        state.Config.NetworkRole = d.ChosenNetworkRole();
+        d.TakeEndpoints(state);
+        profile.WriteEnv(state);
+    }
+    TProfile profile(file);
+    ProfileState state;
+    profile.CreateEnv(state);
+    TOptions next;
+    next.SetEndpoints(state);
+    next.FillFrom(state.Config);
+    EXPECT_TRUE(next.RadioButton5->isChecked());
+    EXPECT_TRUE(next.RadioButton1->isChecked());
+    EXPECT_FALSE(next.RadioButton2->isEnabled());
+    EXPECT_EQ(next.RadioGroup2->itemIndex(), HomeMade);
+    EXPECT_EQ(next.SpinEdit3->text(), "4");
+    EXPECT_EQ(next.EditHostClient->text(), "example.org");
 }
 
 } // namespace

@@ -53,7 +53,8 @@ bool SameRegName(std::string_view a, std::string_view b);
 
 // The whole file as sections of entries. Lines that carry no value, sections of other keys
 // and the text before the first section are kept verbatim, so a file a person edited keeps
-// its comments and other keys when the program rewrites it. Line ends become "\n".
+// its comments and other keys when the program rewrites it. Line ends become "\n". When a
+// key's section occurs more than once, the first one is the key and the others are kept.
 class RegistryDocument {
   public:
     static RegistryDocument Parse(std::string_view text);

@@ -16,6 +16,15 @@ NetworkGame::NetworkGame(NetworkGameHost& host) : m_host(host) {
     TCPServer1.OnClose = [this](TCustomSocket* s, int socket) { TCPServer1Close(s, socket); };
 }
 
+NetworkGame::~NetworkGame() {
+    for (TCustomSocket* socket :
+         {static_cast<TCustomSocket*>(&TCPClient1), static_cast<TCustomSocket*>(&TCPServer1)})
+        socket->OnError = nullptr;
+    TCPClient1.OnClose = nullptr;
+    TCPServer1.OnClose = nullptr;
+    CloseSockets();
+}
+
 QByteArray MoveLineOf(const Move& move) {
     return QByteArray::number(move.FromRow) + '-' + QByteArray::number(move.FromCol) + '-' +
            QByteArray::number(move.ToRow) + '-' + QByteArray::number(move.ToCol) + '-' +

@@ -17,6 +17,10 @@
 class NetworkGame {
   public:
     explicit NetworkGame(NetworkGameHost& host);
+    // Closes both sockets without reporting to the host, which may be going away itself.
+    ~NetworkGame();
+    NetworkGame(const NetworkGame&) = delete;
+    NetworkGame& operator=(const NetworkGame&) = delete;
 
     TTCPClient TCPClient1;
     TTCPServer TCPServer1;

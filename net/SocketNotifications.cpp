@@ -46,8 +46,8 @@ bool SocketNotifications::Select(int socket, int mask) {
 
 void SocketNotifications::ReadDone(int socket) {
     const auto found = m_watches.find(socket);
-    if (found == m_watches.end() || !(found->second.Mask & SocketEvent::Read) || !found->second.Reading)
-        return;
+    const int reading = SocketEvent::Read | SocketEvent::Accept;
+    if (found == m_watches.end() || !(found->second.Mask & reading) || !found->second.Reading) return;
     found->second.Reading->setEnabled(true);
 }
 
@@ -75,6 +75,7 @@ void SocketNotifications::Readable(int socket) {
     if (found == m_watches.end()) return;
     Watch& watch = found->second;
     if (watch.Mask & SocketEvent::Accept) {
+        watch.Reading->setEnabled(false);
         Deliver(socket, SocketEvent::Accept, 0);
         return;
     }

@@ -25,7 +25,8 @@ inline constexpr int ReadClose = Read | Close;
 // event loop one at a time through QSocketNotifier. For each watched socket it turns
 // readiness into the events the component handles, with an error code (0 for none):
 // - Connect: the pending connect has finished, successfully or with its error;
-// - Accept: a connection is waiting on a listening socket;
+// - Accept: a connection is waiting on a listening socket. No further Accept comes until the
+//   component has tried to accept it (ReadDone), so a failing accept is not repeated endlessly;
 // - Read: bytes are waiting. No further Read comes until the component has read (ReadDone),
 //   so a handler that does not read at once is not flooded;
 // - Close: the peer has closed (code 0) or reset (code 10054) the connection and no byte is
@@ -45,7 +46,7 @@ class SocketNotifications {
     // of its notifications and forgets its unsent bytes. Returns false when Qt cannot watch it.
     bool Select(int socket, int mask);
 
-    // The component has read from `socket`: Read and Close notifications resume.
+    // The component has read from `socket`, or accepted on it: its notifications resume.
     void ReadDone(int socket);
 
     // Keeps `bytes` to be sent after what is already kept. False when `socket` is not watched.

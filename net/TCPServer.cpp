@@ -96,11 +96,16 @@ void TTCPServer::DropClient(int Socket) {
 void TTCPServer::AcceptPending() {
     int32_t client = accept4(SocketHandle, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (client == -1) {
-        // A caller that gave up before being accepted is nobody's error.
-        if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == ECONNABORTED) return;
-        ReportError(SocketErrorFromErrno(errno));
+        // A caller that gave up before being accepted is nobody's error. Any other failure
+        // (out of descriptors, say) is reported once, and the server stops accepting until it
+        // listens again, rather than failing again at every turn of the event loop.
+        if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == ECONNABORTED)
+            m_notifications->ReadDone(SocketHandle);
+        else
+            ReportError(SocketErrorFromErrno(errno));
         return;
     }
+    m_notifications->ReadDone(SocketHandle);
     const int on = 1;
     if (setsockopt(client, SOL_SOCKET, SO_OOBINLINE, &on, sizeof on) != 0) {
         ReportError(SocketErrorFromErrno(errno));

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <thread>
 
 #include "SocketTestSupport.h"
@@ -72,6 +74,7 @@ TEST_F(Connection, ServerHearsTheClientCloseAndKeepsListening) {
     // A new client is accepted on the same listening socket.
     clientLog = EventLog{};
     clientLog.Watch(client);
+    serverLog.Accepted.clear();
     ConnectClient();
     EXPECT_EQ(server.Clients.Count(), 1);
 }
@@ -217,6 +220,35 @@ TEST_F(Connection, SendingMoreThanTheBufferTakesLosesNothing) {
     close(peer);
     EXPECT_TRUE(received == text.toStdString());
     EXPECT_TRUE(serverLog.Errors.empty());
+}
+
+} // namespace
+
+namespace {
+
+// Out of descriptors, a server cannot accept: it says so once instead of at every turn of
+// the event loop. Run in a child process, whose descriptor limit can be lowered.
+TEST(Accept, FailureIsReportedOnce) {
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        TTCPServer server;
+        EventLog log;
+        log.Watch(server);
+        server.Port = QString::number(FreePort());
+        if (!server.Listen().isEmpty() || server.Status != ssListening) _exit(2);
+        const int peer = ConnectedSocket(server.Port.toInt());
+        if (peer == -1) _exit(3);
+        const rlimit limit{static_cast<rlim_t>(peer + 1), static_cast<rlim_t>(peer + 1)};
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(4);
+        RunEventsFor(300);
+        if (log.Errors.empty() || log.Errors.front() != 10024) _exit(5);
+        _exit(log.Errors.size() == 1 ? 0 : 6);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "5: no 'Too many open files', 6: reported more than once";
 }
 
 } // namespace

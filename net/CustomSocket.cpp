@@ -1,0 +1,292 @@
+#include "WSockets.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <climits>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netdb.h>
+#include <optional>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include "SocketErrors.h"
+
+namespace {
+
+// The largest payload of one IPv4 UDP datagram.
+constexpr int32_t LargestUdpDatagram = 65507;
+
+// The IPv4 addresses of the interfaces that are up, as "name address" texts.
+QStringList InterfacesUp(bool withLoopback) {
+    QStringList found;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return found;
+    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || !(entry->ifa_flags & IFF_UP))
+            continue;
+        if (!withLoopback && (entry->ifa_flags & IFF_LOOPBACK)) continue;
+        const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
+        found << QString::fromLatin1(entry->ifa_name) + ' ' +
+                     QString::fromLatin1(inet_ntoa(address->sin_addr));
+    }
+    freeifaddrs(list);
+    return found;
+}
+
+// A whole decimal integer as the standard text-to-integer conversion reads it: leading
+// blanks, an optional sign, digits, nothing after them.
+std::optional<long> DecimalValue(const QByteArray& text) {
+    int i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX) return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+// The protocol's name for the service look-up. The usual ones are known even on a system
+// without a protocols database.
+std::optional<QByteArray> ProtocolName(int protocol) {
+    if (const protoent* entry = getprotobynumber(protocol)) return QByteArray(entry->p_name);
+    switch (protocol) {
+    case IPPROTO_IP:
+        return QByteArray("ip");
+    case IPPROTO_TCP:
+        return QByteArray("tcp");
+    case IPPROTO_UDP:
+        return QByteArray("udp");
+    default:
+        return std::nullopt;
+    }
+}
+
+// The port of a service name or a port number, in network byte order. A text that is neither
+// gives the message for the caller.
+std::optional<uint16_t> PortNumber(const QString& port, const QByteArray& protocolName, QString* failure) {
+    const QByteArray text = port.toLocal8Bit();
+    if (!text.isEmpty()) {
+        if (const servent* service = getservbyname(text.constData(), protocolName.constData()))
+            return static_cast<uint16_t>(service->s_port);
+    }
+    const std::optional<long> value = DecimalValue(text);
+    QString message;
+    if (!value)
+        message = QStringLiteral("'%1' is not a valid integer value").arg(port);
+    else if (*value < 0 || *value > 65535)
+        message = QStringLiteral("'%1' is not a valid port number").arg(port);
+    else
+        return htons(static_cast<uint16_t>(*value));
+    if (failure) *failure = message;
+    return std::nullopt;
+}
+
+} // namespace
+
+TCustomSocket::TCustomSocket(QObject* Owner) : QObject(Owner) {
+    // The system's sockets need no start-up; this records what a user may want to know of them.
+    Version = QStringLiteral("1.1");
+    utsname system{};
+    const QString kernel =
+        uname(&system) == 0 ? QString::fromLatin1(system.sysname) + ' ' + QString::fromLatin1(system.release)
+                            : QStringLiteral("Linux");
+    Description = kernel + QStringLiteral(" TCP/IP sockets (IPv4 stream, non-blocking)");
+    const QStringList up = InterfacesUp(true);
+    SystemStatus = up.isEmpty() ? QStringLiteral("Running, no IPv4 interface is up")
+                                : QStringLiteral("Running on ") + up.join(QStringLiteral(", "));
+    rlimit files{};
+    MaxSockets = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < static_cast<rlim_t>(INT32_MAX)
+                     ? static_cast<int32_t>(files.rlim_cur)
+                     : INT32_MAX;
+    MaxUdpDatagram = LargestUdpDatagram;
+    Status = ssIdle;
+}
+
+void TCustomSocket::ReportError(int Code) {
+    LastError = Code;
+    if (OnError) OnError(this, Code, ErrorText());
+}
+
+QString TCustomSocket::ErrorText() const {
+    const std::string_view text = SocketErrorText(LastError);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool TCustomSocket::ResolveAddress(const QString& Host, const QString& Port, sockaddr_in& Address,
+                                   QString* PortTextFailure) {
+    Address = sockaddr_in{};
+    Address.sin_family = AF_INET;
+    const std::optional<QByteArray> protocolName = ProtocolName(Protocol);
+    if (!protocolName) {
+        ReportError(SocketError::NoData);
+        return false;
+    }
+    const std::optional<uint16_t> port = PortNumber(Port, *protocolName, PortTextFailure);
+    if (!port) return false;
+    Address.sin_port = *port;
+
+    const QByteArray host = Host.toLocal8Bit();
+    const in_addr_t dotted = inet_addr(host.constData());
+    if (dotted != INADDR_NONE) {
+        Address.sin_addr.s_addr = dotted;
+        return true;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const int result = getaddrinfo(host.constData(), nullptr, &hints, &found);
+    if (result != 0 || !found) {
+        ReportError(result != 0 ? SocketErrorFromLookup(result, errno) : SocketError::HostNotFound);
+        return false;
+    }
+    Address.sin_addr = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr;
+    freeaddrinfo(found);
+    return true;
+}
+
+bool TCustomSocket::ResolvePort(const QString& Port, sockaddr_in& Address, QString* PortTextFailure) {
+    Address = sockaddr_in{};
+    Address.sin_family = AF_INET;
+    const std::optional<QByteArray> protocolName = ProtocolName(Protocol);
+    if (!protocolName) return false;
+    const std::optional<uint16_t> port = PortNumber(Port, *protocolName, PortTextFailure);
+    if (!port) return false;
+    Address.sin_port = *port;
+    Address.sin_addr.s_addr = htonl(INADDR_ANY);
+    return true;
+}
+
+QString TCustomSocket::LocalPortOf(int Socket) const {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (Socket == -1 || getsockname(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
+    return QString::number(ntohs(address.sin_port));
+}
+
+QString TCustomSocket::PeerAddressOf(int Socket) const {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (Socket == -1 || getpeername(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
+    return QString::fromLatin1(inet_ntoa(address.sin_addr));
+}
+
+QString TCustomSocket::PeerPortOf(int Socket) const {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (Socket == -1 || getpeername(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
+    return QString::number(ntohs(address.sin_port));
+}
+
+QString TCustomSocket::LocalHostName() {
+    char name[128] = {};
+    if (gethostname(name, sizeof name - 1) != 0) {
+        ReportError(SocketErrorFromErrno(errno));
+        return {};
+    }
+    return QString::fromLocal8Bit(name);
+}
+
+QString TCustomSocket::LocalHostAddress() {
+    const QString name = LocalHostName();
+    if (name.isEmpty()) return {};
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    QString address;
+    if (getaddrinfo(name.toLocal8Bit().constData(), nullptr, &hints, &found) == 0 && found) {
+        address =
+            QString::fromLatin1(inet_ntoa(reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr));
+        freeaddrinfo(found);
+    }
+    // Many Linux systems map their own name to 127.0.1.1 or 127.0.0.1, which is no use to
+    // an opponent on another machine.
+    if (address.isEmpty() || address.startsWith(QLatin1String("127."))) {
+        const QStringList up = InterfacesUp(false);
+        if (!up.isEmpty()) address = up.first().section(' ', 1);
+    }
+    return address;
+}
+
+void TCustomSocket::CloseSocketHandle(int32_t& Socket, SocketNotifications& Notifier, bool Abortive) {
+    if (Socket == -1) return;
+    Notifier.Select(Socket, 0);
+    if (shutdown(Socket, SHUT_RDWR) != 0 && errno != ENOTCONN) {
+        ReportError(SocketErrorFromErrno(errno));
+        return;
+    }
+    const linger lingering{Abortive ? 1 : 0, 0};
+    if (setsockopt(Socket, SOL_SOCKET, SO_LINGER, &lingering, sizeof lingering) != 0 &&
+        errno != ENOPROTOOPT) {
+        ReportError(SocketErrorFromErrno(errno));
+        return;
+    }
+    // Linux releases the descriptor even when close reports an error, so the handle is
+    // forgotten in every case: keeping it would later close a descriptor reused elsewhere.
+    const int result = ::close(Socket);
+    const int error = errno;
+    Socket = -1;
+    if (result != 0 && error != EINTR) ReportError(SocketErrorFromErrno(error));
+}
+
+int TCustomSocket::BytesAvailable(int Socket) {
+    int pending = 0;
+    if (ioctl(Socket, FIONREAD, &pending) != 0) {
+        ReportError(SocketErrorFromErrno(errno));
+        return 0;
+    }
+    return pending;
+}
+
+void TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
+    if (Text.isEmpty()) return;
+    // Bytes kept from an earlier send go first, so the new ones queue behind them.
+    if (m_notifier && m_notifier->HasUnsent(Socket)) {
+        m_notifier->Keep(Socket, std::string_view(Text.constData(), static_cast<std::size_t>(Text.size())));
+        return;
+    }
+    qsizetype done = 0;
+    while (done < Text.size()) {
+        const ssize_t sent =
+            send(Socket, Text.constData() + done, static_cast<std::size_t>(Text.size() - done),
+                 Flags | MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent >= 0) {
+            done += sent;
+            continue;
+        }
+        if (errno == EINTR) continue;
+        if ((errno == EAGAIN || errno == EWOULDBLOCK) && m_notifier &&
+            m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
+                                                      static_cast<std::size_t>(Text.size() - done))))
+            return;
+        ReportError(SocketErrorFromErrno(errno));
+        return;
+    }
+}
+
+QByteArray TCustomSocket::ReceiveString(int Socket, int Flags) {
+    const int pending = BytesAvailable(Socket);
+    QByteArray received(pending, Qt::Uninitialized);
+    const ssize_t count =
+        pending > 0 ? recv(Socket, received.data(), static_cast<std::size_t>(pending), Flags | MSG_DONTWAIT)
+                    : 0;
+    const int error = errno;
+    if (m_notifier) m_notifier->ReadDone(Socket);
+    if (count < 0) {
+        ReportError(SocketErrorFromErrno(error));
+        return {};
+    }
+    received.truncate(static_cast<qsizetype>(count));
+    return received;
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netdb.h>
+
+#include "SocketTestSupport.h"
+
+namespace {
+
+TEST(ResolveAddress, TakesDottedAddressesAndPortNumbers) {
+    TTCPClient client;
+    EventLog log;
+    log.Watch(client);
+    sockaddr_in address{};
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "1024", address));
+    EXPECT_EQ(address.sin_family, AF_INET);
+    EXPECT_EQ(address.sin_port, htons(1024));
+    EXPECT_EQ(address.sin_addr.s_addr, htonl(INADDR_LOOPBACK));
+    ASSERT_TRUE(client.ResolveAddress("localhost", "65535", address));
+    EXPECT_EQ(address.sin_addr.s_addr, htonl(INADDR_LOOPBACK));
+    EXPECT_EQ(address.sin_port, htons(65535));
+    EXPECT_TRUE(log.Errors.empty());
+}
+
+TEST(ResolveAddress, TakesServiceNames) {
+    const servent* http = getservbyname("http", "tcp");
+    if (!http) GTEST_SKIP() << "no services database";
+    TTCPClient client;
+    sockaddr_in address{};
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "http", address));
+    EXPECT_EQ(ntohs(address.sin_port), 80);
+}
+
+TEST(ResolveAddress, PortTextThatIsNeitherIsTheCallersFailure) {
+    const std::pair<QString, QString> cases[] = {
+        {"", "'' is not a valid integer value"},         {"abc", "'abc' is not a valid integer value"},
+        {"1O24", "'1O24' is not a valid integer value"}, {"1024 ", "'1024 ' is not a valid integer value"},
+        {"70000", "'70000' is not a valid port number"}, {"-1", "'-1' is not a valid port number"},
+    };
+    TTCPClient client;
+    EventLog log;
+    log.Watch(client);
+    for (const auto& [port, message] : cases) {
+        sockaddr_in address{};
+        QString failure;
+        EXPECT_FALSE(client.ResolveAddress("127.0.0.1", port, address, &failure)) << port.toStdString();
+        EXPECT_EQ(failure, message);
+        failure.clear();
+        EXPECT_FALSE(client.ResolvePort(port, address, &failure));
+        EXPECT_EQ(failure, message);
+    }
+    EXPECT_TRUE(log.Errors.empty());
+
+    client.Host = "127.0.0.1";
+    client.Port = "abc";
+    EXPECT_EQ(client.Connect(), "'abc' is not a valid integer value");
+    EXPECT_EQ(client.Status, ssIdle);
+    EXPECT_EQ(client.SocketHandle, -1);
+    TTCPServer server;
+    server.Port = "";
+    EXPECT_EQ(server.Listen(), "'' is not a valid integer value");
+    EXPECT_EQ(server.Status, ssIdle);
+    EXPECT_TRUE(log.Errors.empty());
+}
+
+TEST(ResolveAddress, UnknownHostIsReported) {
+    TTCPClient client;
+    EventLog log;
+    log.Watch(client);
+    client.Host = "no-such-host.invalid";
+    client.Port = "1024";
+    EXPECT_TRUE(client.Connect().isEmpty());
+    ASSERT_EQ(log.Errors.size(), 1u);
+    EXPECT_GE(log.Errors.front(), 11001);
+    EXPECT_LE(log.Errors.front(), 11004);
+    if (log.Errors.front() == 11001) {
+        EXPECT_EQ(log.ErrorTexts.front(), "Host not found");
+    }
+    EXPECT_EQ(client.SocketHandle, -1);
+}
+
+TEST(Lookups, EmptyForNoSocketAndNothingReported) {
+    TTCPServer server;
+    EventLog log;
+    log.Watch(server);
+    EXPECT_EQ(server.LocalPortOf(-1), "");
+    EXPECT_EQ(server.PeerAddressOf(-1), "");
+    EXPECT_EQ(server.PeerPortOf(-1), "");
+    server.SendString(-1, 0, "");
+    EXPECT_TRUE(log.Errors.empty());
+    EXPECT_EQ(server.ErrorText(), "Not a Winsock error");
+}
+
+TEST(Lookups, DescribeThisMachine) {
+    TTCPClient client;
+    EXPECT_EQ(client.Version, "1.1");
+    EXPECT_TRUE(client.Description.contains("Linux")) << client.Description.toStdString();
+    EXPECT_TRUE(client.SystemStatus.startsWith("Running")) << client.SystemStatus.toStdString();
+    EXPECT_GT(client.MaxSockets, 0);
+    EXPECT_EQ(client.MaxUdpDatagram, 65507);
+    EXPECT_FALSE(client.LocalHostName().isEmpty());
+    const QString address = client.LocalHostAddress();
+    in_addr parsed{};
+    EXPECT_EQ(inet_pton(AF_INET, address.toLatin1().constData(), &parsed), 1) << address.toStdString();
+    // A machine with a network interface besides the loopback names that interface's address.
+    if (client.SystemStatus.count(',') > 0) {
+        EXPECT_FALSE(address.startsWith("127.")) << address.toStdString();
+    }
+}
+
+TEST(Close, WithoutASocketOnlyMakesTheComponentIdle) {
+    TTCPClient client;
+    EventLog log;
+    log.Watch(client);
+    client.Status = ssConnecting;
+    client.Close();
+    EXPECT_EQ(client.Status, ssIdle);
+    TTCPServer server;
+    server.Status = ssListening;
+    server.Close();
+    EXPECT_EQ(server.Status, ssIdle);
+    EXPECT_TRUE(log.Errors.empty());
+}
+
+TEST(Listen, APortAlreadyListenedOnIsAddressInUse) {
+    const QString port = QString::number(FreePort());
+    TTCPServer first;
+    first.Port = port;
+    ASSERT_TRUE(first.Listen().isEmpty());
+    ASSERT_EQ(first.Status, ssListening);
+    TTCPServer second;
+    EventLog log;
+    log.Watch(second);
+    second.Port = port;
+    EXPECT_TRUE(second.Listen().isEmpty());
+    ASSERT_EQ(log.Errors.size(), 1u);
+    EXPECT_EQ(log.Errors.front(), 10048);
+    EXPECT_EQ(log.ErrorTexts.front(), "Address already in use");
+    EXPECT_NE(second.Status, ssListening);
+}
+
+} // namespace

@@ -63,7 +63,8 @@ void TForm1::ComputerTurn() {
         connect(&poll, &QTimer::timeout, &loop, [&] {
             // A nested turn owns the bar while it runs.
             if (m_runningSearches.back() == &job) ShowProgress(ProgressBar, job.Maximum(), job.Steps());
-            if (job.Finished() || m_closing) {
+            // A turn whose game is gone stops waiting at once; its worker ends on its own.
+            if (job.Finished() || !TurnStillValid(board)) {
                 poll.stop();
                 loop.quit();
             }
@@ -72,7 +73,7 @@ void TForm1::ComputerTurn() {
         loop.exec();
     }
     m_runningSearches.erase(std::find(m_runningSearches.begin(), m_runningSearches.end(), &job));
-    if (m_closing && !job.Finished()) job.Abandon();
+    if (!job.Finished()) job.Abandon();
 
     // Step 4. The last steps are shown before the bar returns to 0.
     if (job.Finished()) ShowProgress(ProgressBar, job.Maximum(), job.Steps());

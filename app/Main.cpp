@@ -179,7 +179,8 @@ void TForm1::Start1Click() {
     // when the players change, when a newer game replaces it, or when the window closes.
     const uint64_t game = m_boardGeneration;
     if (Config.PlayerIsComputer[1] && Config.PlayerIsComputer[2]) {
-        while (GameRunning && TurnStillValid(game)) ComputerTurn();
+        while (GameRunning && TurnStillValid(game))
+            ComputerTurn();
     } else if (Config.PlayerIsComputer[1]) {
         ComputerTurn();
     }
@@ -190,9 +191,13 @@ void TForm1::StandardClick(QAction* item) {
     ChosenVariant = item->data().toInt();
 }
 
-void TForm1::Player1Click() { Player1->trigger(); }
+void TForm1::Player1Click() {
+    Player1->trigger();
+}
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+    close();
+}
 
 void TForm1::Player12Click() {
     // The Players dialog fills itself from Config and, on OK, calls ApplyPlayers.
@@ -236,7 +241,8 @@ void TForm1::FormClose() {
     // Every running search gives up, and no loop of turns starts another one.
     StopSearch = true;
     m_closing = true;
-    for (SearchJob* job : m_runningSearches) job->RequestStop();
+    for (SearchJob* job : m_runningSearches)
+        job->RequestStop();
     emit Closing();
 }
 

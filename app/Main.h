@@ -26,7 +26,7 @@ class SearchJob;
 // dialogs, the settings store and the network handlers work on the same values.
 class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -129,7 +129,7 @@ public:
     // The score captions read as numbers; an empty caption counts as 0.
     static int ScoreOf(const QLabel* label);
 
-signals:
+  signals:
     // Step of Start for a network role: listen or connect (the network unit's part).
     void NetworkStartRequested();
     // A move entered with the mouse in a network game, to be sent before it is played.
@@ -137,12 +137,12 @@ signals:
     // The window is closing, after StopSearch: store the settings, close the sockets.
     void Closing();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void CreateMenus();
     void CreateControls();

@@ -18,7 +18,9 @@ int TForm1::ScoreOf(const QLabel* label) {
     return ok ? value : 0;
 }
 
-QLabel* TForm1::ScoreLabel(int player) const { return player == 1 ? Score1 : Score2; }
+QLabel* TForm1::ScoreLabel(int player) const {
+    return player == 1 ? Score1 : Score2;
+}
 
 void TForm1::AddToScore(int player, int delta) {
     QLabel* label = ScoreLabel(player);
@@ -42,7 +44,8 @@ void TForm1::MettreLesPions() {
 void TForm1::VideDamier() {
     StopSearch = true;
     ++m_boardGeneration;
-    for (SearchJob* job : m_runningSearches) job->RequestStop();
+    for (SearchJob* job : m_runningSearches)
+        job->RequestStop();
     // The pending human move belongs to the board that goes.
     ClearPendingMove();
     for (int row = 1; row <= 9; ++row)

@@ -25,7 +25,7 @@ void ShowProgress(QProgressBar* bar, int maximum, int steps) {
 
 // The end test runs on the window thread: it is a one-ply look at the position.
 class WindowProgress final : public SearchProgress {
-public:
+  public:
     explicit WindowProgress(QProgressBar* bar) : m_bar(bar) {}
     void SetMaximum(int maximum) override {
         m_maximum = maximum;
@@ -36,7 +36,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QProgressBar* m_bar;
     int m_maximum = -1;
     int m_steps = 0;
@@ -103,7 +103,8 @@ void TForm1::IsItTheEnd() {
     SearchPlayer = CurrentPlayer;
     StopSearch = false;
     WindowProgress progress(ProgressBar);
-    const SearchOutcome outcome = EndTest(grid, CurrentPlayer, SearchSettingsFor(Config, CurrentPlayer), &progress);
+    const SearchOutcome outcome =
+        EndTest(grid, CurrentPlayer, SearchSettingsFor(Config, CurrentPlayer), &progress);
     if (outcome.Stopped || StopSearch) return;
     if (outcome.NoMove) FinJeu();
 }
@@ -119,8 +120,8 @@ void TForm1::FinJeu() {
         for (int col = 1; col <= 9; ++col)
             if (m_board(row, col).Value == Empty) CreatePion(row, col, row, col, CurrentPlayer);
     // Step 4-5.
-    const GameOutcome outcome = DecideOutcome(s1, s2, Config.PlayerIsComputer[1], Config.PlayerIsComputer[2],
-                                              Config.NetworkRole);
+    const GameOutcome outcome =
+        DecideOutcome(s1, s2, Config.PlayerIsComputer[1], Config.PlayerIsComputer[2], Config.NetworkRole);
     if (SoundOn && !outcome.Sound.empty()) m_platform.PlaySound(QString::fromLatin1(outcome.Sound));
     const uint64_t board = m_boardGeneration;
     m_platform.ShowMessage("Results:", QString::fromLatin1(outcome.Message));

@@ -6,7 +6,7 @@
 // the blocking wait of animations, modal message boxes and the one-line input dialog.
 // The program uses QtPlatform; tests use RecordingPlatform.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Starts a WAV file of the working directory, named without a directory, and returns

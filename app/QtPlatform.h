@@ -10,7 +10,7 @@ class QSoundEffect;
 // The platform services of the running program, on Qt. Sounds are plain PCM WAV files
 // played by one long-lived sound effect per file on the default audio output.
 class QtPlatform final : public Platform {
-public:
+  public:
     QtPlatform();
     ~QtPlatform() override;
 
@@ -19,7 +19,7 @@ public:
     void ShowMessage(const QString& caption, const QString& text) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& text) override;
 
-private:
+  private:
     bool m_hasAudioOutput;
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
 };

@@ -12,7 +12,7 @@
 // dialog from a queue. OnMessage runs while a box would be open, so a test can act there
 // as a user or a network event could.
 class RecordingPlatform final : public Platform {
-public:
+  public:
     struct Message {
         QString Caption;
         QString Text;

@@ -29,11 +29,21 @@ SearchJob::~SearchJob() {
     if (m_worker.joinable()) m_worker.join();
 }
 
-void SearchJob::RequestStop() { m_shared->Stop.store(true); }
-bool SearchJob::Finished() const { return m_shared->Done.load(std::memory_order_acquire); }
-int SearchJob::Maximum() const { return m_shared->Maximum.load(); }
-int SearchJob::Steps() const { return m_shared->Steps.load(); }
-const SearchOutcome& SearchJob::Outcome() const { return m_shared->Outcome; }
+void SearchJob::RequestStop() {
+    m_shared->Stop.store(true);
+}
+bool SearchJob::Finished() const {
+    return m_shared->Done.load(std::memory_order_acquire);
+}
+int SearchJob::Maximum() const {
+    return m_shared->Maximum.load();
+}
+int SearchJob::Steps() const {
+    return m_shared->Steps.load();
+}
+const SearchOutcome& SearchJob::Outcome() const {
+    return m_shared->Outcome;
+}
 
 void SearchJob::Abandon() {
     RequestStop();

@@ -10,7 +10,7 @@
 // thread stays free to repaint and to run menu commands. The window thread polls it for
 // progress and for the end; a stop request is seen by the search at its next poll.
 class SearchJob {
-public:
+  public:
     SearchJob(const ValueGrid& grid, int side, const SearchSettings& settings);
     // Requests a stop and waits for the worker, unless it was abandoned.
     ~SearchJob();
@@ -28,7 +28,7 @@ public:
     // The program is ending: stop without waiting. The worker finishes on its own data.
     void Abandon();
 
-private:
+  private:
     struct Shared;
     std::shared_ptr<Shared> m_shared;
     std::thread m_worker;

@@ -37,10 +37,12 @@ TEST(BoardGeometry, NeighbouringHexagonsShareAnEdge) {
     const QPolygon centre = CellHexagon(5, 5, s);
     auto shared = [&](int row, int col) {
         int count = 0;
-        for (const QPoint& p : CellHexagon(row, col, s)) count += centre.contains(p) ? 1 : 0;
+        for (const QPoint& p : CellHexagon(row, col, s))
+            count += centre.contains(p) ? 1 : 0;
         return count;
     };
-    for (const CellPos n : {CellPos{5, 4}, CellPos{4, 5}, CellPos{4, 4}, CellPos{5, 6}, CellPos{6, 5}, CellPos{6, 6}})
+    for (const CellPos n :
+         {CellPos{5, 4}, CellPos{4, 5}, CellPos{4, 4}, CellPos{5, 6}, CellPos{6, 5}, CellPos{6, 6}})
         EXPECT_EQ(shared(n.Row, n.Col), 2) << n.Row << "," << n.Col;
     for (const CellPos far : {CellPos{6, 4}, CellPos{4, 6}, CellPos{5, 7}, CellPos{3, 5}})
         EXPECT_EQ(shared(far.Row, far.Col), 0) << far.Row << "," << far.Col;
@@ -73,7 +75,10 @@ TEST(BoardGeometry, HitTestMapsBandsAndTruncates) {
              Case{a55.x() + 3 * s - 1, a55.y() + 2 * s - 1, {5, 5}, "last pixel of the stretch"},
              Case{a55.x() - 1, a55.y() + s, {4, 5}, "left point counts to the row on the left"},
              Case{BoardLeft - 3 * s + 1, BoardTop + 5 * s, {1, 1}, "band left of X0 truncates to row 1"},
-             Case{BoardLeft + 12 * s + s, BoardTop - 2 * s + 1, {5, 1}, "stretch above column 1 gives column 1"},
+             Case{BoardLeft + 12 * s + s,
+                  BoardTop - 2 * s + 1,
+                  {5, 1},
+                  "stretch above column 1 gives column 1"},
              Case{BoardLeft + 24 * s + s, BoardTop + 12 * s + s, {9, 9}, "corner (9,9)"},
          })
         EXPECT_EQ(HitTest(c.X, c.Y, s), c.Expected) << c.Name;
@@ -90,9 +95,11 @@ TEST(BoardGeometry, AnimationsEndOnThePieceBox) {
     for (int s : {1, 10, 16, 34}) {
         for (const CellPos from : {CellPos{4, 4}, CellPos{1, 1}, CellPos{9, 9}}) {
             // A piece created in place, one grown from a neighbour, one slid two cells.
-            EXPECT_EQ(GrowFrameBox(from.Row, from.Col, from.Row, from.Col, s, 10), PieceBox(from.Row, from.Col, s));
+            EXPECT_EQ(GrowFrameBox(from.Row, from.Col, from.Row, from.Col, s, 10),
+                      PieceBox(from.Row, from.Col, s));
             EXPECT_EQ(GrowFrameBox(5, 5, from.Row, from.Col, s, 10), PieceBox(from.Row, from.Col, s));
-            EXPECT_EQ(SlideFrameBox(5, 5, from.Row, from.Col, PieceSide(s), s, 10), PieceBox(from.Row, from.Col, s));
+            EXPECT_EQ(SlideFrameBox(5, 5, from.Row, from.Col, PieceSide(s), s, 10),
+                      PieceBox(from.Row, from.Col, s));
         }
     }
 }

@@ -15,7 +15,8 @@ std::vector<CellPos> FirstCells(int count, int skip = 0) {
     std::vector<CellPos> cells;
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col)
-            if (CellValid(row, col) && !(row == 3 && col == 4) && !(row == 5 && col == 5) && !(row == 7 && col == 6))
+            if (CellValid(row, col) && !(row == 3 && col == 4) && !(row == 5 && col == 5) &&
+                !(row == 7 && col == 6))
                 if (skip-- <= 0 && static_cast<int>(cells.size()) < count) cells.push_back({row, col});
     return cells;
 }
@@ -60,7 +61,8 @@ TEST_F(GameFlow, ResultsFollowTheOutcomeTable) {
             EXPECT_EQ(score2AtBox, QString::number(c.Score2 + empties));
             QStringList expected;
             if (sound) {
-                for (int i = 0; i < empties; ++i) expected << "reprod.wav";
+                for (int i = 0; i < empties; ++i)
+                    expected << "reprod.wav";
                 if (*c.Sound) expected << c.Sound;
             }
             EXPECT_EQ(platform.Sounds, expected);
@@ -131,8 +133,9 @@ TEST_F(GameFlow, HumanAgainstComputerByMouseToTheResult) {
     EXPECT_FALSE(form->GameRunning);
     ASSERT_EQ(platform.Messages.size(), 1u);
     EXPECT_EQ(platform.Messages[0].Caption, "Results:");
-    EXPECT_TRUE(QStringList({"Congratulation ! You win !", "Maybe next time...You'll beat him.", "It is a draw !"})
-                    .contains(platform.Messages[0].Text))
+    EXPECT_TRUE(
+        QStringList({"Congratulation ! You win !", "Maybe next time...You'll beat him.", "It is a draw !"})
+            .contains(platform.Messages[0].Text))
         << platform.Messages[0].Text.toStdString();
     EXPECT_TRUE(platform.Sounds.contains("reprod.wav"));
     EXPECT_TRUE(form->surface()->findChildren<PieceObject*>().isEmpty());

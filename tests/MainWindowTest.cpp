@@ -39,11 +39,16 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
         bool Enabled;
     };
     for (const Item& item : {
-             Item{form->Start1, "Start", true}, Item{form->SendMessage1, "Send Message", false},
-             Item{form->Disconnect1, "Disconnect", false}, Item{form->Exit1, "Exit", true},
-             Item{form->Player12, "Players", true}, Item{form->Player1, "Sound", true},
-             Item{form->Standard, "Standard", true}, Item{form->American, "American", true},
-             Item{form->Swedish, "Swedish", true}, Item{form->HelpTopics1, "Help Topics", true},
+             Item{form->Start1, "Start", true},
+             Item{form->SendMessage1, "Send Message", false},
+             Item{form->Disconnect1, "Disconnect", false},
+             Item{form->Exit1, "Exit", true},
+             Item{form->Player12, "Players", true},
+             Item{form->Player1, "Sound", true},
+             Item{form->Standard, "Standard", true},
+             Item{form->American, "American", true},
+             Item{form->Swedish, "Swedish", true},
+             Item{form->HelpTopics1, "Help Topics", true},
              Item{form->Networkinfod1, "System Information", true},
              Item{form->AboutTessaron1, "About Tessaron", true},
          }) {
@@ -52,7 +57,8 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
         EXPECT_TRUE(item.Action->shortcut().isEmpty()) << item.Caption;
     }
     QStringList menus;
-    for (QAction* menu : form->menuBar()->actions()) menus << menu->text();
+    for (QAction* menu : form->menuBar()->actions())
+        menus << menu->text();
     EXPECT_EQ(menus, QStringList({"Game", "Options", "Help"}));
     EXPECT_TRUE(form->Stop1->isSeparator());
     EXPECT_TRUE(form->N1->isSeparator());
@@ -93,8 +99,8 @@ TEST_F(MainWindow, LayoutsArePlacedInScanOrderWithTheirSounds) {
         int Sounds;
     };
     form->Config.PlayerIsComputer[2] = false;
-    for (const Case& c : {Case{Standard, true, "9", 18}, Case{Standard, false, "9", 0}, Case{American, true, "3", 6},
-                          Case{Swedish, false, "3", 0}}) {
+    for (const Case& c : {Case{Standard, true, "9", 18}, Case{Standard, false, "9", 0},
+                          Case{American, true, "3", 6}, Case{Swedish, false, "3", 0}}) {
         form->ChosenVariant = c.Variant;
         form->SoundOn = c.Sound;
         platform.Sounds.clear();

@@ -189,7 +189,8 @@ TEST_F(WindowTest, PlayMoveRefusesWhatTheBoardDoesNotAllow) {
          }) {
         const ValueGrid before = CopyToValueGrid(form->board());
         form->CloneMove = c.Tried.Clone;
-        EXPECT_FALSE(form->PlayMove(c.Tried.FromRow, c.Tried.FromCol, c.Tried.ToRow, c.Tried.ToCol)) << c.Name;
+        EXPECT_FALSE(form->PlayMove(c.Tried.FromRow, c.Tried.FromCol, c.Tried.ToRow, c.Tried.ToCol))
+            << c.Name;
         EXPECT_EQ(CopyToValueGrid(form->board()), before) << c.Name;
         EXPECT_EQ(form->CurrentPlayer, 1) << c.Name;
     }

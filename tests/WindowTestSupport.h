@@ -17,7 +17,7 @@
 // A main window on the offscreen platform with a recording platform and no animation
 // delay, and the mouse gestures of a player in window coordinates.
 class WindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<TForm1>(platform);
         form->AnimDelay = 0;
@@ -36,7 +36,8 @@ protected:
         QWidget* target = form->surface()->childAt(at);
         if (!target) target = form->surface();
         const QPoint local = target->mapFrom(form->surface(), at);
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
         QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     }
@@ -56,20 +57,24 @@ protected:
     }
 
     // An empty running game with the given pieces, as at some moment of a game.
-    void SetUpPosition(const std::vector<CellPos>& white, const std::vector<CellPos>& yellow, int toMove = 1) {
+    void SetUpPosition(const std::vector<CellPos>& white, const std::vector<CellPos>& yellow,
+                       int toMove = 1) {
         if (form->GameRunning) form->VideDamier();
         form->GameRunning = true;
         form->Score1->setText("0");
         form->Score2->setText("0");
-        for (const CellPos& cell : white) form->CreatePion(cell.Row, cell.Col, cell.Row, cell.Col, 1);
-        for (const CellPos& cell : yellow) form->CreatePion(cell.Row, cell.Col, cell.Row, cell.Col, 2);
+        for (const CellPos& cell : white)
+            form->CreatePion(cell.Row, cell.Col, cell.Row, cell.Col, 1);
+        for (const CellPos& cell : yellow)
+            form->CreatePion(cell.Row, cell.Col, cell.Row, cell.Col, 2);
         form->CurrentPlayer = toMove;
         platform.Sounds.clear();
     }
 
     static int CountValue(const ValueGrid& grid, int value) {
         int count = 0;
-        for (int32_t v : grid.Cells) count += v == value ? 1 : 0;
+        for (int32_t v : grid.Cells)
+            count += v == value ? 1 : 0;
         return count;
     }
 

@@ -22,7 +22,9 @@ constexpr double Pi = 3.14159265358979323846;
 
 using Samples = std::vector<double>;
 
-Samples Silence(double seconds) { return Samples(static_cast<std::size_t>(seconds * SampleRate), 0.0); }
+Samples Silence(double seconds) {
+    return Samples(static_cast<std::size_t>(seconds * SampleRate), 0.0);
+}
 
 // A partial of a note: a multiple of the fundamental, its level and how fast it dies away.
 struct Partial {
@@ -32,8 +34,9 @@ struct Partial {
 };
 
 // Adds a note with a short attack, partials that decay exponentially and a gentle release.
-void AddNote(Samples& out, double start, double length, double frequency, const std::vector<Partial>& partials,
-             double level, double attack = 0.008, double vibrato = 0.0) {
+void AddNote(Samples& out, double start, double length, double frequency,
+             const std::vector<Partial>& partials, double level, double attack = 0.008,
+             double vibrato = 0.0) {
     const std::size_t first = static_cast<std::size_t>(start * SampleRate);
     const std::size_t count = static_cast<std::size_t>(length * SampleRate);
     const double release = std::min(0.05, length / 3);
@@ -41,10 +44,12 @@ void AddNote(Samples& out, double start, double length, double frequency, const 
         const double t = static_cast<double>(i) / SampleRate;
         double envelope = std::min(1.0, t / attack);
         if (t > length - release) envelope *= (length - t) / release;
-        const double wobble = vibrato > 0 ? 1.0 + 0.006 * std::sin(2 * Pi * vibrato * t) * std::min(1.0, t / 0.2) : 1.0;
+        const double wobble =
+            vibrato > 0 ? 1.0 + 0.006 * std::sin(2 * Pi * vibrato * t) * std::min(1.0, t / 0.2) : 1.0;
         double value = 0;
         for (const Partial& p : partials)
-            value += p.Level * std::exp(-t / p.DecaySeconds) * std::sin(2 * Pi * frequency * p.Ratio * wobble * t);
+            value +=
+                p.Level * std::exp(-t / p.DecaySeconds) * std::sin(2 * Pi * frequency * p.Ratio * wobble * t);
         out[first + i] += level * envelope * value;
     }
 }
@@ -52,9 +57,11 @@ void AddNote(Samples& out, double start, double length, double frequency, const 
 // Scales the sound to the given peak and softens its first and last milliseconds.
 void Finish(Samples& out, double peak) {
     double highest = 0;
-    for (double v : out) highest = std::max(highest, std::abs(v));
+    for (double v : out)
+        highest = std::max(highest, std::abs(v));
     if (highest > 0)
-        for (double& v : out) v *= peak / highest;
+        for (double& v : out)
+            v *= peak / highest;
     const std::size_t fade = SampleRate / 200; // 5 ms
     for (std::size_t i = 0; i < fade && i < out.size(); ++i) {
         const double gain = static_cast<double>(i) / fade;
@@ -64,7 +71,8 @@ void Finish(Samples& out, double peak) {
 }
 
 void PutLittleEndian(std::ofstream& file, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file.put(static_cast<char>((value >> (8 * i)) & 0xff));
+    for (int i = 0; i < bytes; ++i)
+        file.put(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
 bool WriteWav(const std::string& path, const Samples& samples) {
@@ -141,7 +149,8 @@ const std::vector<Partial> Bell = {{1, 1.0, 0.45}, {2.0, 0.35, 0.3}, {2.76, 0.22
 Samples WinFanfare() {
     Samples out = Silence(1.15);
     const double notes[] = {523.25, 659.25, 783.99};
-    for (int i = 0; i < 3; ++i) AddNote(out, 0.11 * i, 0.16, notes[i], Brass, 0.8);
+    for (int i = 0; i < 3; ++i)
+        AddNote(out, 0.11 * i, 0.16, notes[i], Brass, 0.8);
     AddNote(out, 0.33, 0.8, 1046.50, Brass, 0.85, 0.01, 5.5);
     AddNote(out, 0.33, 0.8, 523.25, Mellow, 0.35, 0.03);
     AddNote(out, 0.33, 0.8, 659.25, Mellow, 0.3, 0.03);
@@ -154,7 +163,8 @@ Samples WinFanfare() {
 Samples LossCadence() {
     Samples out = Silence(1.4);
     const double notes[] = {392.00, 311.13, 293.66};
-    for (int i = 0; i < 3; ++i) AddNote(out, 0.22 * i, 0.26, notes[i], Mellow, 0.8, 0.02);
+    for (int i = 0; i < 3; ++i)
+        AddNote(out, 0.22 * i, 0.26, notes[i], Mellow, 0.8, 0.02);
     AddNote(out, 0.66, 0.72, 261.63, Mellow, 0.85, 0.03, 4.5);
     AddNote(out, 0.66, 0.72, 155.56, Mellow, 0.35, 0.05);
     Finish(out, 0.55);
@@ -165,7 +175,8 @@ Samples LossCadence() {
 Samples AboutJingle() {
     Samples out = Silence(1.0);
     const double notes[] = {783.99, 1046.50, 1318.51, 1567.98};
-    for (int i = 0; i < 4; ++i) AddNote(out, 0.09 * i, 1.0 - 0.09 * i, notes[i], Bell, i == 3 ? 1.0 : 0.75, 0.003);
+    for (int i = 0; i < 4; ++i)
+        AddNote(out, 0.09 * i, 1.0 - 0.09 * i, notes[i], Bell, i == 3 ? 1.0 : 0.75, 0.003);
     Finish(out, 0.55);
     return out;
 }
@@ -179,7 +190,7 @@ int main(int argc, char* argv[]) {
     }
     const std::string directory = argv[1];
     const std::pair<const char*, Samples> sounds[] = {
-        {"reprod.wav", PlacingPop()}, {"to.wav", JumpWhoosh()}, {"artg.wav", WinFanfare()},
+        {"reprod.wav", PlacingPop()}, {"to.wav", JumpWhoosh()},    {"artg.wav", WinFanfare()},
         {"lost.wav", LossCadence()},  {"crtv.wav", AboutJingle()},
     };
     for (const auto& [name, samples] : sounds) {

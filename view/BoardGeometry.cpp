@@ -3,7 +3,9 @@
 namespace {
 
 // Piece boxes are inset by trunc(0.1 x S) from the anchor.
-int Inset(int hexSize) { return hexSize / 10; }
+int Inset(int hexSize) {
+    return hexSize / 10;
+}
 
 } // namespace
 
@@ -22,11 +24,13 @@ QPoint CellAnchor(int row, int col, int hexSize) {
 QPolygon CellHexagon(int row, int col, int hexSize) {
     const QPoint a = CellAnchor(row, col, hexSize);
     const int s = hexSize;
-    return QPolygon({a, a + QPoint(2 * s, 0), a + QPoint(3 * s, s), a + QPoint(2 * s, 2 * s), a + QPoint(0, 2 * s),
-                     a + QPoint(-s, s)});
+    return QPolygon({a, a + QPoint(2 * s, 0), a + QPoint(3 * s, s), a + QPoint(2 * s, 2 * s),
+                     a + QPoint(0, 2 * s), a + QPoint(-s, s)});
 }
 
-int PieceSide(int hexSize) { return 18 * hexSize / 10; }
+int PieceSide(int hexSize) {
+    return 18 * hexSize / 10;
+}
 
 QRect PieceBox(int row, int col, int hexSize) {
     const QPoint a = CellAnchor(row, col, hexSize);

@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-BoardSurface::BoardSurface(BoardSurfaceHandler& handler, QWidget* parent) : QWidget(parent), m_handler(handler) {
+BoardSurface::BoardSurface(BoardSurfaceHandler& handler, QWidget* parent)
+    : QWidget(parent), m_handler(handler) {
     setMouseTracking(true); // hovering lights the destinations
     setMinimumSize(1, 1);
 }
@@ -18,4 +19,6 @@ void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
     m_handler.FormMouseMove(p.x(), p.y());
 }
 
-void BoardSurface::mousePressEvent(QMouseEvent* event) { m_handler.FormMouseDown(event->button()); }
+void BoardSurface::mousePressEvent(QMouseEvent* event) {
+    m_handler.FormMouseDown(event->button());
+}

@@ -5,7 +5,7 @@
 // What the board surface reports to the window that owns the game: its paint event and
 // the mouse events on its uncovered parts (pieces and labels take their own).
 class BoardSurfaceHandler {
-public:
+  public:
     virtual ~BoardSurfaceHandler() = default;
     virtual void FormPaint(QPainter& painter) = 0;
     virtual void FormMouseMove(int x, int y) = 0;
@@ -17,14 +17,14 @@ public:
 // board's pixel coordinates.
 class BoardSurface final : public QWidget {
     Q_OBJECT
-public:
+  public:
     BoardSurface(BoardSurfaceHandler& handler, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     BoardSurfaceHandler& m_handler;
 };

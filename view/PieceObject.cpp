@@ -28,10 +28,15 @@ void CircleShape::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 
-void CircleShape::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void CircleShape::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void CircleShape::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void CircleShape::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
-PieceObject::PieceObject(int owner, QWidget* parent) : CircleShape(PieceColorOf(owner), parent), m_owner(owner) {}
+PieceObject::PieceObject(int owner, QWidget* parent)
+    : CircleShape(PieceColorOf(owner), parent), m_owner(owner) {}
 
 void PieceObject::setOwner(int owner) {
     m_owner = owner;

@@ -9,7 +9,7 @@
 // see movements or clicks over it.
 class CircleShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     CircleShape(const QColor& fill, QWidget* parent);
 
     QColor fill() const { return m_fill; }
@@ -17,25 +17,27 @@ public:
     int outlineWidth() const { return m_outlineWidth; }
     void setOutlineWidth(int width);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QColor m_fill;
     int m_outlineWidth = 1;
 };
 
 inline const QColor Player1PieceColor(255, 255, 255);
 inline const QColor Player2PieceColor(255, 255, 0);
-inline QColor PieceColorOf(int owner) { return owner == 1 ? Player1PieceColor : Player2PieceColor; }
+inline QColor PieceColorOf(int owner) {
+    return owner == 1 ? Player1PieceColor : Player2PieceColor;
+}
 
 // The on-screen piece of one board cell. It records the cell it stands on, so that a click
 // names the cell, and reports clicks of any button to its handler.
 class PieceObject final : public CircleShape {
     Q_OBJECT
-public:
+  public:
     PieceObject(int owner, QWidget* parent);
 
     int owner() const { return m_owner; }
@@ -46,10 +48,10 @@ public:
 
     std::function<void(PieceObject*)> OnMouseDown;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int m_owner;
     int m_row = 0;
     int m_col = 0;

@@ -81,6 +81,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     int HexSize = 10;
     int AnimDelay = 10;
 
+    // The platform seam, for the dialogs and handlers that show boxes or play sounds.
+    Platform& platform() const { return m_platform; }
     const ::Board& board() const { return m_board; }
     const HoleList& holes() const { return m_holes; }
     BoardSurface* surface() const { return m_surface; }

@@ -1,0 +1,251 @@
+#include "Main.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "Platform.h"
+#include "SearchJob.h"
+#include "view/BoardGeometry.h"
+#include "view/PieceObject.h"
+
+namespace {
+
+// The window's outer size at start-up, frame and menu bar included.
+constexpr int DesignWidth = 481;
+constexpr int DesignHeight = 389;
+
+} // namespace
+
+TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
+    setWindowTitle("Tessaron 2.2");
+    CreateMenus();
+    CreateControls();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenus() {
+    // Plain captions: no item has a keyboard shortcut or a mnemonic.
+    Game1 = menuBar()->addMenu("Game");
+    Start1 = Game1->addAction("Start");
+    SendMessage1 = Game1->addAction("Send Message");
+    SendMessage1->setEnabled(false);
+    Disconnect1 = Game1->addAction("Disconnect");
+    Disconnect1->setEnabled(false);
+    Stop1 = Game1->addSeparator();
+    Exit1 = Game1->addAction("Exit");
+
+    Player11 = menuBar()->addMenu("Options");
+    Player12 = Player11->addAction("Players");
+    Player1 = Player11->addAction("Sound");
+    Player1->setCheckable(true);
+    Board = Player11->addMenu("Board");
+    BoardGroup = new QActionGroup(this);
+    BoardGroup->setExclusive(true);
+    Standard = Board->addAction("Standard");
+    American = Board->addAction("American");
+    Swedish = Board->addAction("Swedish");
+    int tag = 1;
+    for (QAction* item : {Standard, American, Swedish}) {
+        item->setCheckable(true);
+        item->setData(tag++);
+        BoardGroup->addAction(item);
+    }
+    Standard->setChecked(true);
+
+    Player21 = menuBar()->addMenu("Help");
+    HelpTopics1 = Player21->addAction("Help Topics");
+    Networkinfod1 = Player21->addAction("System Information");
+    N1 = Player21->addSeparator();
+    AboutTessaron1 = Player21->addAction("About Tessaron");
+
+    connect(Start1, &QAction::triggered, this, [this] { Start1Click(); });
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(Player12, &QAction::triggered, this, [this] { Player12Click(); });
+    // The Sound item toggles its own check mark; the game follows it.
+    connect(Player1, &QAction::triggered, this, [this](bool checked) { SoundOn = checked; });
+    connect(BoardGroup, &QActionGroup::triggered, this, [this](QAction* item) { StandardClick(item); });
+    connect(Networkinfod1, &QAction::triggered, this, [this] { Networkinfod1Click(); });
+    connect(AboutTessaron1, &QAction::triggered, this, [this] { AboutTessaron1Click(); });
+}
+
+void TForm1::CreateControls() {
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Bevel1 = new QFrame(client);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setFixedHeight(2);
+    layout->addWidget(Bevel1);
+
+    m_surface = new BoardSurface(*this, client);
+    layout->addWidget(m_surface, 1);
+
+    Score1 = new QLabel(m_surface);
+    Score2 = new QLabel(m_surface);
+    for (QLabel* score : {Score1, Score2}) {
+        // Labels take the pointer's movements themselves, as the pieces do.
+        score->setAttribute(Qt::WA_NoMousePropagation);
+        score->setMinimumWidth(24);
+    }
+    Score1->move(48, 12);
+    Score2->move(105, 12);
+
+    Panel1 = new QFrame(client);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setFixedHeight(21);
+    LabelState = new QLabel("Not Connected", Panel1);
+    LabelState->move(9, 2);
+    QPalette statePalette = LabelState->palette();
+    statePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    LabelState->setPalette(statePalette);
+    LabelState->setMinimumWidth(400);
+    layout->addWidget(Panel1);
+    Panel1->hide();
+
+    setCentralWidget(client);
+}
+
+void TForm1::FormCreate() {
+    // Step 1. The board, its holes and the hole list.
+    InitBoard(m_board);
+    m_holes = BuildHoleList(m_board);
+    // Step 2-4. Start values; the player configuration starts as PlayerConfig's defaults.
+    HexSize = 10;
+    CurrentPlayer = 1;
+    AnimDelay = 10;
+    GameRunning = false;
+    PieceSelected = false;
+    SelectedRow = 0;
+    TargetRow = 0;
+    Config = PlayerConfig{};
+    // Step 5. The progress bar along the bottom edge.
+    ProgressBar = new QProgressBar(centralWidget());
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+    static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(ProgressBar);
+    // Step 6. The two markers of the score area.
+    Player1Marker = new CircleShape(Player1PieceColor, m_surface);
+    Player2Marker = new CircleShape(Player2PieceColor, m_surface);
+    const int side = PieceSide(HexSize);
+    Player1Marker->setGeometry(20, 10, side, side);
+    Player2Marker->setGeometry(70, 10, side, side);
+    // Step 7.
+    ChosenVariant = Standard->data().toInt();
+    SoundOn = false;
+    ComputerBusy = false;
+    StopSearch = false;
+
+    resize(DesignWidth, DesignHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(DesignWidth / 2, DesignHeight / 2));
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The design size is the outer size: once the frame is known, take it off the client.
+    if (m_outerSizeFixed) return;
+    m_outerSizeFixed = true;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty()) resize(DesignWidth - frame.width(), DesignHeight - frame.height());
+}
+
+void TForm1::Start1Click() {
+    // Steps 1-2. With a network role the game begins when the connection is made.
+    if (Config.NetworkRole != 0) {
+        emit NetworkStartRequested();
+    } else {
+        // Step 3. A local game: a running one is dropped and the layout placed afresh.
+        if (GameRunning) VideDamier();
+        GameRunning = true;
+        MettreLesPions();
+    }
+    // Step 4.
+    CurrentPlayer = 1;
+    // Step 5. Computer turns. The loop of two computers ends with its game: at the result,
+    // when the players change, when a newer game replaces it, or when the window closes.
+    const uint64_t game = m_boardGeneration;
+    if (Config.PlayerIsComputer[1] && Config.PlayerIsComputer[2]) {
+        while (GameRunning && TurnStillValid(game))
+            ComputerTurn();
+    } else if (Config.PlayerIsComputer[1]) {
+        ComputerTurn();
+    }
+}
+
+void TForm1::StandardClick(QAction* item) {
+    item->setChecked(true);
+    ChosenVariant = item->data().toInt();
+}
+
+void TForm1::Player1Click() {
+    Player1->trigger();
+}
+
+void TForm1::Exit1Click() {
+    close();
+}
+
+void TForm1::Player12Click() {
+    // The Players dialog fills itself from Config and, on OK, calls ApplyPlayers.
+}
+
+void TForm1::Networkinfod1Click() {
+    // The System Information dialog shows the machine's network facilities (its own unit).
+}
+
+void TForm1::AboutTessaron1Click() {
+    // The jingle starts without waiting; the About box is shown by its own unit.
+    if (SoundOn) m_platform.PlaySound("crtv.wav");
+}
+
+void TForm1::ApplyPlayers(const PlayerConfig& players) {
+    const uint8_t newRole = players.NetworkRole;
+    Config = players;
+    if (GameRunning) {
+        GameRunning = false;
+        VideDamier();
+    }
+    ShowNetworkStatus(newRole != 0);
+}
+
+void TForm1::ShowNetworkStatus(bool networkRole) {
+    Panel1->setVisible(networkRole);
+    ProgressBar->setVisible(!networkRole);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose() {
+    // Every running search gives up, and no loop of turns starts another one.
+    StopSearch = true;
+    m_closing = true;
+    for (SearchJob* job : m_runningSearches)
+        job->RequestStop();
+    emit Closing();
+}
+
+bool TForm1::TurnStillValid(uint64_t boardGeneration) const {
+    return !m_closing && boardGeneration == m_boardGeneration;
+}

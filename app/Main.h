@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <vector>
+
+#include "PlayerConfig.h"
+#include "rules/Board.h"
+#include "view/BoardPainting.h"
+#include "view/BoardSurface.h"
+
+class CircleShape;
+class PieceObject;
+class Platform;
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class SearchJob;
+
+// The main window: it owns the board and its pieces, the game's state and the player
+// configuration, and runs the game with its menus, the mouse and the computer turns.
+// The game's state is kept in public fields under the game's own names, so that the
+// dialogs, the settings store and the network handlers work on the same values.
+class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
+    Q_OBJECT
+  public:
+    explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Menu bar. `Board` is the layout submenu; the game board itself is board().
+    QMenu* Game1;
+    QAction* Start1;
+    QAction* SendMessage1;
+    QAction* Disconnect1;
+    QAction* Stop1;
+    QAction* Exit1;
+    QMenu* Player11;
+    QAction* Player12;
+    QAction* Player1;
+    QMenu* Board;
+    QActionGroup* BoardGroup;
+    QAction* Standard;
+    QAction* American;
+    QAction* Swedish;
+    QMenu* Player21;
+    QAction* HelpTopics1;
+    QAction* Networkinfod1;
+    QAction* N1;
+    QAction* AboutTessaron1;
+
+    // Controls.
+    QLabel* Score1;
+    QLabel* Score2;
+    CircleShape* Player1Marker;
+    CircleShape* Player2Marker;
+    QFrame* Bevel1;
+    QFrame* Panel1;
+    QLabel* LabelState;
+    QProgressBar* ProgressBar;
+
+    // Game state.
+    PlayerConfig Config;
+    int CurrentPlayer = 1;
+    int SearchPlayer = 1;
+    int ChosenVariant = 1;
+    bool GameRunning = false;
+    bool SoundOn = false;
+    bool ComputerBusy = false;
+    bool StopSearch = false;
+    // The pending human move.
+    bool PieceSelected = false;
+    int SelectedRow = 0;
+    int SelectedCol = 0;
+    int TargetRow = 0;
+    int TargetCol = 0;
+    bool CloneMove = false;
+    // Geometry and animation.
+    int HexSize = 10;
+    int AnimDelay = 10;
+
+    // The platform seam, for the dialogs and handlers that show boxes or play sounds.
+    Platform& platform() const { return m_platform; }
+    const ::Board& board() const { return m_board; }
+    const HoleList& holes() const { return m_holes; }
+    BoardSurface* surface() const { return m_surface; }
+
+    // Menu commands.
+    void Start1Click();
+    void StandardClick(QAction* item);
+    void Player1Click();
+    void Exit1Click();
+    void Player12Click();
+    void Networkinfod1Click();
+    void AboutTessaron1Click();
+
+    // The window's part of confirming the Players dialog: the new configuration is taken,
+    // a running game ends without a result, and the status line or the progress bar is
+    // shown for the new network role. Closing the sockets is the network unit's part.
+    void ApplyPlayers(const PlayerConfig& players);
+    // Shows the network status line in place of the progress bar, or the reverse.
+    void ShowNetworkStatus(bool networkRole);
+
+    // Board operations.
+    void MettreLesPions();
+    void VideDamier();
+    void CreatePion(int fromRow, int fromCol, int row, int col, int owner);
+    // Plays a move of CurrentPlayer of the kind in CloneMove: animation, captures, scores,
+    // sound and the change of turn. A move that is not legal on the board (only possible
+    // from a confused network peer) is refused and the result is false.
+    bool PlayMove(int fromRow, int fromCol, int toRow, int toCol);
+    void RepositionnnePions();
+    void ColorHex(int row, int col, const QColor& colour);
+    const CellHighlights& highlights() const { return m_highlights; }
+
+    // Mouse play.
+    void Shape1MouseDown(PieceObject* piece);
+    void FormMouseMove(int x, int y) override;
+    void FormMouseDown(Qt::MouseButton button) override;
+
+    // Turns and the end of the game.
+    void ComputerTurn();
+    void IsItTheEnd();
+    void FinJeu();
+
+    void FormResize();
+    void FormClose();
+
+    // The score captions read as numbers; an empty caption counts as 0.
+    static int ScoreOf(const QLabel* label);
+
+  signals:
+    // Step of Start for a network role: listen or connect (the network unit's part).
+    void NetworkStartRequested();
+    // A move entered with the mouse in a network game, to be sent before it is played.
+    void MoveLineReady(const QString& line);
+    // The window is closing, after StopSearch: store the settings, close the sockets.
+    void Closing();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormCreate();
+    void CreateMenus();
+    void CreateControls();
+    void FormPaint(QPainter& painter) override;
+    void AddToScore(int player, int delta);
+    QLabel* ScoreLabel(int player) const;
+    void ShowPieceAt(QWidget* piece, const QRect& box);
+    void ClearPendingMove();
+    bool TurnStillValid(uint64_t boardGeneration) const;
+
+    Platform& m_platform;
+    ::Board m_board;
+    HoleList m_holes{};
+    BoardSurface* m_surface = nullptr;
+    CellHighlights m_highlights;
+    // Counts the emptyings of the board: a turn or a loop of turns started before the
+    // latest one belongs to a game that is gone.
+    uint64_t m_boardGeneration = 0;
+    bool m_closing = false;
+    bool m_outerSizeFixed = false;
+    std::vector<SearchJob*> m_runningSearches;
+};

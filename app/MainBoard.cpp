@@ -1,0 +1,175 @@
+// The board side of the main window: placing and removing pieces, animating moves,
+// painting and re-laying out the board.
+#include <QLabel>
+#include <QPainter>
+
+#include "Main.h"
+#include "Platform.h"
+#include "SearchJob.h"
+#include "rules/Layouts.h"
+#include "rules/Move.h"
+#include "rules/MoveOffsets.h"
+#include "view/BoardGeometry.h"
+#include "view/PieceObject.h"
+
+int TForm1::ScoreOf(const QLabel* label) {
+    bool ok = false;
+    const int value = label->text().toInt(&ok);
+    return ok ? value : 0;
+}
+
+QLabel* TForm1::ScoreLabel(int player) const {
+    return player == 1 ? Score1 : Score2;
+}
+
+void TForm1::AddToScore(int player, int delta) {
+    QLabel* label = ScoreLabel(player);
+    label->setText(QString::number(ScoreOf(label) + delta));
+    label->adjustSize();
+}
+
+void TForm1::MettreLesPions() {
+    WriteLayout(m_board, ChosenVariant);
+    Score1->setText("0");
+    Score2->setText("0");
+    // The layout's values are set; each piece then appears in row-major order. CreatePion
+    // writes the value again and counts the piece.
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            const int value = m_board(row, col).Value;
+            if (value == 1 || value == 2) CreatePion(row, col, row, col, value);
+        }
+}
+
+void TForm1::VideDamier() {
+    StopSearch = true;
+    ++m_boardGeneration;
+    for (SearchJob* job : m_runningSearches)
+        job->RequestStop();
+    // The pending human move belongs to the board that goes.
+    ClearPendingMove();
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            Cell& cell = m_board(row, col);
+            if (cell.Value != 1 && cell.Value != 2) continue;
+            delete cell.Piece;
+            cell.Piece = nullptr;
+            cell.Value = Empty;
+        }
+    Score1->setText("");
+    Score2->setText("");
+    m_surface->update();
+}
+
+void TForm1::ClearPendingMove() {
+    if (PieceSelected && CellValid(SelectedRow, SelectedCol))
+        if (PieceObject* piece = m_board(SelectedRow, SelectedCol).Piece) piece->setOutlineWidth(1);
+    PieceSelected = false;
+    SelectedRow = 0;
+    SelectedCol = 0;
+    if (TargetRow > 0) ColorHex(TargetRow, TargetCol, BoardCellColor);
+    TargetRow = 0;
+    TargetCol = 0;
+    m_highlights.clear();
+}
+
+void TForm1::ShowPieceAt(QWidget* piece, const QRect& box) {
+    const QRect old = piece->isVisible() ? piece->geometry() : QRect();
+    piece->setGeometry(box);
+    piece->show();
+    // Draw the frame now, old place and new: the thread sleeps before the next one.
+    m_surface->repaint(old.united(box));
+}
+
+void TForm1::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
+    Cell& cell = m_board(row, col);
+    cell.Value = owner;
+    auto* piece = new PieceObject(owner, m_surface);
+    cell.Piece = piece;
+    AddToScore(owner, +1);
+    for (int frame = 1; frame <= AnimFrames; ++frame) {
+        ShowPieceAt(piece, GrowFrameBox(fromRow, fromCol, row, col, HexSize, frame));
+        m_platform.Wait(AnimDelay);
+    }
+    piece->OnMouseDown = [this](PieceObject* clicked) { Shape1MouseDown(clicked); };
+    piece->setCell(row, col);
+    if (SoundOn) m_platform.PlaySound("reprod.wav");
+}
+
+bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
+    const int p = CurrentPlayer;
+    const int q = OtherPlayer(p);
+    const Move move{fromRow, fromCol, toRow, toCol, CloneMove};
+    if (!IsLegalMove(CopyToValueGrid(m_board), move, p)) return false;
+
+    if (CloneMove) {
+        // Step 1. A new piece grows out of the origin into the destination.
+        CreatePion(fromRow, fromCol, toRow, toCol, p);
+    } else {
+        // Step 2. The piece itself slides over to the destination.
+        PieceObject* piece = m_board(fromRow, fromCol).Piece;
+        piece->raise();
+        const int side = piece->width();
+        for (int frame = 1; frame <= AnimFrames; ++frame) {
+            ShowPieceAt(piece, SlideFrameBox(fromRow, fromCol, toRow, toCol, side, HexSize, frame));
+            m_platform.Wait(AnimDelay);
+        }
+        m_board(toRow, toCol).Piece = piece;
+        piece->setCell(toRow, toCol);
+        m_board(fromRow, fromCol).Piece = nullptr;
+        m_board(toRow, toCol).Value = p;
+        m_board(fromRow, fromCol).Value = Empty;
+        if (SoundOn) m_platform.PlaySound("to.wav");
+    }
+    // Step 3. Captures, all at once, in neighbour order.
+    for (int i = 0; i < NeighbourCount; ++i) {
+        const int row = toRow + MoveOffsets[i].dRow;
+        const int col = toCol + MoveOffsets[i].dCol;
+        if (!CellValid(row, col) || m_board(row, col).Value != q) continue;
+        m_board(row, col).Value = p;
+        m_board(row, col).Piece->setOwner(p);
+        AddToScore(p, +1);
+        AddToScore(q, -1);
+        m_board(row, col).Piece->repaint();
+    }
+    // Step 4.
+    TargetRow = 0;
+    CurrentPlayer = q;
+    return true;
+}
+
+void TForm1::RepositionnnePions() {
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            const Cell& cell = m_board(row, col);
+            if ((cell.Value == 1 || cell.Value == 2) && cell.Piece)
+                cell.Piece->setGeometry(PieceBox(row, col, HexSize));
+        }
+    const ScoreAreaLayout area = ScoreArea(HexSize);
+    Player1Marker->setGeometry(area.Player1MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);
+    Player2Marker->setGeometry(area.Player2MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);
+    Score1->move(area.Score1Left, area.ScoreTop);
+    Score2->move(area.Score2Left, area.ScoreTop);
+}
+
+void TForm1::ColorHex(int row, int col, const QColor& colour) {
+    if (colour == BoardCellColor)
+        m_highlights.remove(CellKey(row, col));
+    else
+        m_highlights.insert(CellKey(row, col), colour);
+    // Drawn at once: the hover light must follow the pointer without waiting for a paint.
+    m_surface->repaint(CellHexagon(row, col, HexSize).boundingRect().adjusted(-1, -1, 1, 1));
+}
+
+void TForm1::FormPaint(QPainter& painter) {
+    PaintBoard(painter, m_holes, HexSize, m_surface->palette().color(QPalette::Window), m_highlights);
+}
+
+void TForm1::FormResize() {
+    const QSize outer = frameGeometry().size();
+    const int size = HexSizeFor(outer.width(), outer.height());
+    if (size == HexSize) return;
+    HexSize = size;
+    RepositionnnePions();
+    m_surface->update();
+}

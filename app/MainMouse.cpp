@@ -1,0 +1,96 @@
+// Mouse play: selecting a piece, lighting a destination and confirming the move.
+#include <QProgressBar>
+#include <string>
+
+#include "Main.h"
+#include "rules/MoveOffsets.h"
+#include "view/BoardGeometry.h"
+#include "view/PieceObject.h"
+
+namespace {
+
+// The move line sent to a network opponent: "FromRow-FromCol-ToRow-ToCol-Kind", the kind
+// "1" for a clone and "0" for a jump.
+QString MoveLineText(int fromRow, int fromCol, int toRow, int toCol, bool clone) {
+    return QString("%1-%2-%3-%4-%5").arg(fromRow).arg(fromCol).arg(toRow).arg(toCol).arg(clone ? "1" : "0");
+}
+
+} // namespace
+
+void TForm1::Shape1MouseDown(PieceObject* piece) {
+    // Step 1. The mouse acts only in the local user's turn.
+    const bool mayAct = Config.NetworkRole == 0 ? !ComputerBusy : CurrentPlayer == Config.NetworkRole;
+    if (!mayAct) return;
+    // Step 2.
+    if (!GameRunning) return;
+    // Step 3. A click on any piece while one is selected only deselects.
+    if (PieceSelected) {
+        if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
+        PieceSelected = false;
+        SelectedRow = 0;
+        return;
+    }
+    // Step 4. Only an own piece can be selected.
+    if (piece->owner() != CurrentPlayer) return;
+    PieceSelected = true;
+    SelectedRow = piece->row();
+    SelectedCol = piece->col();
+    piece->setOutlineWidth(3);
+}
+
+void TForm1::FormMouseMove(int x, int y) {
+    // Step 1.
+    if (!GameRunning || ComputerBusy) return;
+    // Step 2.
+    const CellPos cell = HitTest(x, y, HexSize);
+    // Step 3. The offset back to the piece, as text, against the two offset sets.
+    bool lit = false;
+    if (PieceSelected && CellValid(cell.Row, cell.Col) && m_board(cell.Row, cell.Col).Value == Empty) {
+        const std::string offset =
+            "|" + std::to_string(SelectedRow - cell.Row) + "," + std::to_string(SelectedCol - cell.Col);
+        if (CloneOffsetsText.find(offset) != std::string_view::npos) {
+            ColorHex(cell.Row, cell.Col, CloneHighlightColor);
+            CloneMove = true;
+            lit = true;
+        } else if (JumpOffsetsText.find(offset) != std::string_view::npos) {
+            ColorHex(cell.Row, cell.Col, JumpHighlightColor);
+            CloneMove = false;
+            lit = true;
+        }
+    }
+    // Step 4. The light leaves the cell the pointer left.
+    if (TargetRow > 0 && (cell.Row != TargetRow || cell.Col != TargetCol)) {
+        ColorHex(TargetRow, TargetCol, BoardCellColor);
+        TargetRow = 0;
+    }
+    // Step 5.
+    if (lit) {
+        TargetRow = cell.Row;
+        TargetCol = cell.Col;
+    }
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton) {
+    // Step 1. Any button confirms the lit destination.
+    if (TargetRow <= 0 || !PieceSelected) return;
+    // Step 2.
+    if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
+    ColorHex(TargetRow, TargetCol, BoardCellColor);
+    // Step 3. Network send: the opponent gets the move before it is played here. A send
+    // that fails ends the connection and empties the board; the move is then dropped.
+    const uint64_t board = m_boardGeneration;
+    if (Config.NetworkRole != 0)
+        emit MoveLineReady(MoveLineText(SelectedRow, SelectedCol, TargetRow, TargetCol, CloneMove));
+    if (board != m_boardGeneration) return;
+    // Step 4-5.
+    PlayMove(SelectedRow, SelectedCol, TargetRow, TargetCol);
+    PieceSelected = false;
+    TargetRow = 0;
+    SelectedRow = 0;
+    // Step 6. The computer answers at once.
+    if (Config.PlayerIsComputer[CurrentPlayer]) ComputerTurn();
+    if (m_closing) return;
+    // Step 7-8.
+    if (GameRunning) IsItTheEnd();
+    ProgressBar->setValue(0);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The platform services that the game's windows use and that tests must control: sounds,
+// the blocking wait of animations, modal message boxes and the one-line input dialog.
+// The program uses QtPlatform; tests use RecordingPlatform.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Starts a WAV file of the working directory, named without a directory, and returns
+    // at once. A missing file or a machine without audio output stays silent.
+    virtual void PlaySound(const QString& fileName) = 0;
+
+    // Blocks the window thread for the given time; events wait until afterwards.
+    virtual void Wait(int milliseconds) = 0;
+
+    // A modal message box with a single OK button; returns when it is closed.
+    virtual void ShowMessage(const QString& caption, const QString& text) = 0;
+
+    // A modal one-line input dialog with OK and Cancel. On OK, `text` holds the entry and
+    // the result is true; on Cancel `text` is unchanged and the result is false.
+    virtual bool InputQuery(const QString& caption, const QString& prompt, QString& text) = 0;
+};

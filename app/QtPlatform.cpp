@@ -1,0 +1,48 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+QtPlatform::QtPlatform() : m_hasAudioOutput(!QMediaDevices::defaultAudioOutput().isNull()) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::PlaySound(const QString& fileName) {
+    // No output device or no file: the game goes on in silence, without a message.
+    if (!m_hasAudioOutput) return;
+    const QFileInfo file(fileName);
+    if (!file.isFile()) return;
+    std::unique_ptr<QSoundEffect>& effect = m_effects[fileName];
+    if (!effect) {
+        // Created once and kept: loading a file for every placement would lag and stutter.
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    }
+    // A sound still playing starts again from the beginning, as a new request replaces it.
+    effect->stop();
+    effect->play();
+}
+
+void QtPlatform::Wait(int milliseconds) {
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtPlatform::ShowMessage(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtPlatform::InputQuery(const QString& caption, const QString& prompt, QString& text) {
+    bool ok = false;
+    const QString entry =
+        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, text, &ok);
+    if (ok) text = entry;
+    return ok;
+}

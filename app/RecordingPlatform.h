@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "Platform.h"
+
+// The platform of tests: records every sound and box, never waits, and answers the input
+// dialog from a queue. OnMessage runs while a box would be open, so a test can act there
+// as a user or a network event could.
+class RecordingPlatform final : public Platform {
+  public:
+    struct Message {
+        QString Caption;
+        QString Text;
+    };
+
+    QStringList Sounds;
+    std::vector<Message> Messages;
+    int WaitCalls = 0;
+    int WaitedMilliseconds = 0;
+    // Answers of InputQuery in order; nullopt is Cancel. An empty queue answers Cancel.
+    std::deque<std::optional<QString>> InputAnswers;
+    std::function<void(const Message&)> OnMessage;
+
+    void PlaySound(const QString& fileName) override { Sounds.append(fileName); }
+    void Wait(int milliseconds) override {
+        ++WaitCalls;
+        WaitedMilliseconds += milliseconds;
+    }
+    void ShowMessage(const QString& caption, const QString& text) override {
+        Messages.push_back({caption, text});
+        if (OnMessage) OnMessage(Messages.back());
+    }
+    bool InputQuery(const QString&, const QString&, QString& text) override {
+        if (InputAnswers.empty()) return false;
+        const std::optional<QString> answer = InputAnswers.front();
+        InputAnswers.pop_front();
+        if (!answer) return false;
+        text = *answer;
+        return true;
+    }
+};

@@ -1,0 +1,175 @@
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+
+#include "WindowTestSupport.h"
+#include "rules/Layouts.h"
+
+namespace {
+
+using MainWindow = WindowTest;
+
+TEST_F(MainWindow, StartsWithTheDesignValues) {
+    EXPECT_EQ(form->windowTitle(), "Tessaron 2.2");
+    EXPECT_EQ(form->frameGeometry().size(), QSize(481, 389));
+    EXPECT_EQ(form->HexSize, 16);
+    EXPECT_EQ(form->CurrentPlayer, 1);
+    EXPECT_FALSE(form->GameRunning);
+    EXPECT_FALSE(form->SoundOn);
+    EXPECT_EQ(form->ChosenVariant, 1);
+    EXPECT_FALSE(form->Config.PlayerIsComputer[1]);
+    EXPECT_TRUE(form->Config.PlayerIsComputer[2]);
+    EXPECT_EQ(form->Config.Algo[2], AlphaBeta);
+    EXPECT_EQ(form->Config.NetworkRole, 0);
+    EXPECT_TRUE(form->ProgressBar->isVisible());
+    EXPECT_FALSE(form->Panel1->isVisible());
+    EXPECT_EQ(form->LabelState->text(), "Not Connected");
+    EXPECT_TRUE(form->Score1->text().isEmpty());
+    EXPECT_EQ(form->Player1Marker->fill(), QColor(255, 255, 255));
+    EXPECT_EQ(form->Player2Marker->fill(), QColor(255, 255, 0));
+    EXPECT_EQ(form->Player2Marker->geometry(), QRect(78, 10, 28, 28)); // laid out for HexSize 16
+}
+
+TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
+    struct Item {
+        QAction* Action;
+        const char* Caption;
+        bool Enabled;
+    };
+    for (const Item& item : {
+             Item{form->Start1, "Start", true},
+             Item{form->SendMessage1, "Send Message", false},
+             Item{form->Disconnect1, "Disconnect", false},
+             Item{form->Exit1, "Exit", true},
+             Item{form->Player12, "Players", true},
+             Item{form->Player1, "Sound", true},
+             Item{form->Standard, "Standard", true},
+             Item{form->American, "American", true},
+             Item{form->Swedish, "Swedish", true},
+             Item{form->HelpTopics1, "Help Topics", true},
+             Item{form->Networkinfod1, "System Information", true},
+             Item{form->AboutTessaron1, "About Tessaron", true},
+         }) {
+        EXPECT_EQ(item.Action->text(), item.Caption);
+        EXPECT_EQ(item.Action->isEnabled(), item.Enabled) << item.Caption;
+        EXPECT_TRUE(item.Action->shortcut().isEmpty()) << item.Caption;
+    }
+    QStringList menus;
+    for (QAction* menu : form->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"Game", "Options", "Help"}));
+    EXPECT_TRUE(form->Stop1->isSeparator());
+    EXPECT_TRUE(form->N1->isSeparator());
+    EXPECT_FALSE(form->Player1->isChecked());
+    EXPECT_TRUE(form->Standard->isChecked());
+    EXPECT_FALSE(form->American->isChecked());
+}
+
+TEST_F(MainWindow, SoundAndBoardItemsSetTheirSwitches) {
+    form->Player1Click();
+    EXPECT_TRUE(form->SoundOn);
+    EXPECT_TRUE(form->Player1->isChecked());
+    form->Player1Click();
+    EXPECT_FALSE(form->SoundOn);
+
+    form->Swedish->trigger();
+    EXPECT_EQ(form->ChosenVariant, Swedish);
+    EXPECT_FALSE(form->Standard->isChecked());
+    form->StandardClick(form->American);
+    EXPECT_EQ(form->ChosenVariant, American);
+    EXPECT_TRUE(form->American->isChecked());
+    EXPECT_FALSE(form->Swedish->isChecked());
+}
+
+TEST_F(MainWindow, AboutPlaysItsJingleOnlyWithSound) {
+    form->AboutTessaron1Click();
+    EXPECT_TRUE(platform.Sounds.isEmpty());
+    form->SoundOn = true;
+    form->AboutTessaron1Click();
+    EXPECT_EQ(platform.Sounds, QStringList({"crtv.wav"}));
+}
+
+TEST_F(MainWindow, LayoutsArePlacedInScanOrderWithTheirSounds) {
+    struct Case {
+        int Variant;
+        bool Sound;
+        const char* Score;
+        int Sounds;
+    };
+    form->Config.PlayerIsComputer[2] = false;
+    for (const Case& c : {Case{Standard, true, "9", 18}, Case{Standard, false, "9", 0},
+                          Case{American, true, "3", 6}, Case{Swedish, false, "3", 0}}) {
+        form->ChosenVariant = c.Variant;
+        form->SoundOn = c.Sound;
+        platform.Sounds.clear();
+        form->Start1Click();
+        EXPECT_EQ(form->Score1->text(), c.Score);
+        EXPECT_EQ(form->Score2->text(), c.Score);
+        EXPECT_EQ(platform.Sounds.size(), c.Sounds);
+        EXPECT_EQ(platform.Sounds.count("reprod.wav"), c.Sounds);
+        EXPECT_EQ(CopyToValueGrid(form->board()), StartingGrid(c.Variant));
+        // The pieces were created, and so stacked, in row-major order.
+        int previous = 0;
+        for (const PieceObject* piece : form->surface()->findChildren<PieceObject*>()) {
+            const int order = piece->row() * 10 + piece->col();
+            EXPECT_GT(order, previous);
+            previous = order;
+        }
+        ExpectBoardConsistent();
+    }
+}
+
+TEST_F(MainWindow, ChoosingALayoutDuringAGameWaitsForTheNextOne) {
+    form->Config.PlayerIsComputer[2] = false;
+    form->Start1Click();
+    form->StandardClick(form->Swedish);
+    EXPECT_EQ(CopyToValueGrid(form->board()), StartingGrid(Standard));
+    form->Start1Click();
+    EXPECT_EQ(CopyToValueGrid(form->board()), StartingGrid(Swedish));
+    EXPECT_EQ(form->CurrentPlayer, 1);
+}
+
+TEST_F(MainWindow, ResizingRescalesBoardAndPieces) {
+    form->Config.PlayerIsComputer[2] = false;
+    form->Start1Click();
+    struct Case {
+        int Width, Height, HexSize;
+    };
+    for (const Case& c : {Case{600, 400, 16}, Case{400, 600, 13}, Case{900, 700, 32}, Case{200, 100, 1}}) {
+        ResizeOuter(c.Width, c.Height);
+        EXPECT_EQ(form->HexSize, c.HexSize) << c.Width << " x " << c.Height;
+        ExpectBoardConsistent();
+        const ScoreAreaLayout area = ScoreArea(c.HexSize);
+        EXPECT_EQ(form->Player2Marker->geometry(),
+                  QRect(area.Player2MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide));
+        EXPECT_EQ(form->Score2->pos(), QPoint(area.Score2Left, area.ScoreTop));
+    }
+    // A few pixels that keep the size move nothing.
+    ResizeOuter(400, 600);
+    const QRect before = form->board()(5, 7).Piece->geometry();
+    ResizeOuter(405, 602);
+    EXPECT_EQ(form->HexSize, 13);
+    EXPECT_EQ(form->board()(5, 7).Piece->geometry(), before);
+}
+
+TEST_F(MainWindow, ApplyingPlayersEndsTheGameAndSwitchesTheStatusLine) {
+    form->Start1Click(); // human against computer: waits for player 1
+    ASSERT_TRUE(form->GameRunning);
+    PlayerConfig players = form->Config;
+    players.NetworkRole = 2;
+    form->ApplyPlayers(players);
+    EXPECT_FALSE(form->GameRunning);
+    EXPECT_TRUE(form->Score1->text().isEmpty());
+    EXPECT_EQ(CountValue(CopyToValueGrid(form->board()), 1), 0);
+    EXPECT_TRUE(form->Panel1->isVisible());
+    EXPECT_FALSE(form->ProgressBar->isVisible());
+    players.NetworkRole = 0;
+    form->ApplyPlayers(players);
+    EXPECT_FALSE(form->Panel1->isVisible());
+    EXPECT_TRUE(form->ProgressBar->isVisible());
+    EXPECT_TRUE(platform.Messages.empty());
+}
+
+} // namespace

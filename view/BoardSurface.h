@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+// What the board surface reports to the window that owns the game: its paint event and
+// the mouse events on its uncovered parts (pieces and labels take their own).
+class BoardSurfaceHandler {
+  public:
+    virtual ~BoardSurfaceHandler() = default;
+    virtual void FormPaint(QPainter& painter) = 0;
+    virtual void FormMouseMove(int x, int y) = 0;
+    virtual void FormMouseDown(Qt::MouseButton button) = 0;
+};
+
+// The client area of the main window on which the board is drawn and over which the
+// pieces, markers and score labels are laid as child widgets. Its coordinates are the
+// board's pixel coordinates.
+class BoardSurface final : public QWidget {
+    Q_OBJECT
+  public:
+    BoardSurface(BoardSurfaceHandler& handler, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    BoardSurfaceHandler& m_handler;
+};

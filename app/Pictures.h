@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class Platform;
+class QLabel;
+class QWidget;
+
+// The picture of the splash and the About box, read from the working directory.
+inline const QString SplashPictureFile = QStringLiteral("splashs.bmp");
+
+// Shows a picture file in a label. A file that cannot be read is reported in a message
+// box ("Cannot open file NAME") and the label stays empty; the caller goes on.
+bool LoadPicture(Platform& platform, QLabel* label, const QString& fileName);
+
+// Places a top-level window in the middle of the screen it is on.
+void CentreOnScreen(QWidget* window);

@@ -1,0 +1,111 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+#include "app/Info.h"
+#include "app/RecordingPlatform.h"
+#include "app/Splash.h"
+#include "app/about.h"
+
+namespace {
+
+// Runs a test in a working directory of its own, with or without the program's picture.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(bool withPicture) : m_previous(QDir::currentPath()) {
+        if (withPicture)
+            QFile::copy(QStringLiteral(TESSARON_ASSETS_DIR "/splashs.bmp"), m_directory.filePath("splashs.bmp"));
+        QDir::setCurrent(m_directory.path());
+    }
+    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
+
+private:
+    QTemporaryDir m_directory;
+    QString m_previous;
+};
+
+// Records where the About lines stand at every step of their slide.
+class SlidePlatform final : public Platform {
+public:
+    TAboutBox* box = nullptr;
+    std::vector<std::pair<int, int>> positions; // (contact line top, web line top) per wait
+    std::vector<int> waits;
+
+    void PlaySound(const QString&) override {}
+    void Wait(int milliseconds) override {
+        waits.push_back(milliseconds);
+        if (box) positions.emplace_back(box->Label1->y(), box->Label2->y());
+    }
+    void ShowMessage(const QString&, const QString&) override {}
+    bool InputQuery(const QString&, const QString&, QString&) override { return false; }
+};
+
+QStringList Lines(const TSystemInfo& info) { return info.Memo1->toPlainText().split('\n'); }
+
+} // namespace
+
+TEST(SystemInformation, ReportsTheFacilitiesAndTheAddress) {
+    TSystemInfo info;
+    info.FormCreate({"Linux sockets", "Running", "gamebox", "192.168.1.20"});
+    EXPECT_EQ(info.windowTitle(), "System Information");
+    EXPECT_EQ(Lines(info), (QStringList{"Description: Linux sockets", "SystemStatus: Running", "",
+                                        "Local Host Name: gamebox", "Local Host Address: 192.168.1.20"}));
+    EXPECT_TRUE(info.Memo1->isReadOnly());
+}
+
+TEST(SystemInformation, WarnsWhenTheMachineHasNoAddress) {
+    TSystemInfo info;
+    info.FormCreate({"Linux sockets", "Running", "island", ""});
+    EXPECT_EQ(Lines(info), (QStringList{"Description: Linux sockets", "SystemStatus: Running", "",
+                                        "Local Host Name: island", "It will not work in Network mode",
+                                        "because you don't have an IP Address !"}));
+}
+
+TEST(AboutBox, LinesSlideIntoPlaceEveryTimeItOpens) {
+    WorkingDirectory directory(true);
+    SlidePlatform platform;
+    TAboutBox box(platform);
+    platform.box = &box;
+    EXPECT_EQ(box.windowTitle(), " ");
+    EXPECT_TRUE(box.OKButton->isDefault());
+    for (int opening = 1; opening <= 2; ++opening) {
+        platform.positions.clear();
+        platform.waits.clear();
+        box.FormActivate();
+        ASSERT_EQ(platform.positions.size(), 36u) << "opening " << opening;
+        EXPECT_EQ(platform.positions.front(), std::make_pair(215, -26)) << "opening " << opening;
+        EXPECT_EQ(platform.positions.back(), std::make_pair(180, 9)) << "opening " << opening;
+        EXPECT_EQ(platform.waits, std::vector<int>(36, 18));
+        EXPECT_EQ(box.Label1->y(), 180);
+        EXPECT_EQ(box.Label2->y(), 9);
+    }
+}
+
+TEST(Pictures, AMissingPictureIsReportedOncePerWindowAndStartUpGoesOn) {
+    WorkingDirectory directory(false);
+    RecordingPlatform platform;
+    TSplashForm splash(platform);
+    TAboutBox about(platform);
+    ASSERT_EQ(platform.Messages.size(), 2u);
+    for (const RecordingPlatform::Message& message : platform.Messages)
+        EXPECT_EQ(message.Text, "Cannot open file splashs.bmp");
+    EXPECT_TRUE(splash.Image1->pixmap().isNull());
+    EXPECT_TRUE(about.ProgramIcon->pixmap().isNull());
+}
+
+TEST(Pictures, ThePictureFillsTheSplash) {
+    WorkingDirectory directory(true);
+    RecordingPlatform platform;
+    TSplashForm splash(platform);
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_EQ(splash.Image1->pixmap().size(), QSize(398, 263));
+    EXPECT_EQ(splash.size(), QSize(398, 263));
+    splash.FormActivate();
+    EXPECT_EQ(platform.WaitedMilliseconds, 1000);
+}

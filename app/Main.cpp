@@ -3,9 +3,9 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>

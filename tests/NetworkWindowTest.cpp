@@ -143,6 +143,24 @@ TEST_F(NetworkWindows, ConnectingStartsTheGameOnBothWithPlayerOneToMove) {
     EXPECT_EQ(server.Grid(), StartingGrid(Standard));
 }
 
+TEST_F(NetworkWindows, ComputerPlayersFromTheSettingsFileDoNotMoveInANetworkGame) {
+    // A hand-edited file may mark the remote player as a computer; its moves would never
+    // reach the peer, so in a network game no computer turn runs.
+    server.Form->Config.PlayerIsComputer[2] = true;
+    client.Form->Config.PlayerIsComputer[1] = true;
+    ASSERT_NO_FATAL_FAILURE(Connect());
+    EXPECT_EQ(client.Grid(), StartingGrid(Standard));
+    const std::optional<Move> move = SomeLegalMove(server.Grid(), 1);
+    server.PlayByMouse(*move);
+    ASSERT_TRUE(WaitUntil([&] { return client.Grid() == server.Grid(); }));
+    RunEventsFor(100);
+    EXPECT_EQ(server.Form->CurrentPlayer, 2);
+    EXPECT_EQ(client.Form->CurrentPlayer, 2);
+    ExpectInStep();
+    ASSERT_NO_FATAL_FAILURE(PlayOneMove());
+    EXPECT_EQ(server.Form->CurrentPlayer, 1);
+}
+
 TEST_F(NetworkWindows, AGamePlayedToItsEndStaysInStepOnBoth) {
     ASSERT_NO_FATAL_FAILURE(Connect());
     int moves = 0;

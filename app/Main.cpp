@@ -5,13 +5,17 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "Platform.h"
 #include "SearchJob.h"
+#include "options/option.h"
+#include "settings/Profile.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 
@@ -28,6 +32,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     CreateMenus();
     CreateControls();
     FormCreate();
+    // The Players dialog comes after the main window, as start-up creates the windows.
+    Options = new TOptions(this);
 }
 
 TForm1::~TForm1() = default;
@@ -68,6 +74,8 @@ void TForm1::CreateMenus() {
     AboutTessaron1 = Player21->addAction("About Tessaron");
 
     connect(Start1, &QAction::triggered, this, [this] { Start1Click(); });
+    connect(SendMessage1, &QAction::triggered, this, [this] { SendMessage1Click(); });
+    connect(Disconnect1, &QAction::triggered, this, [this] { Disconnect1Click(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(Player12, &QAction::triggered, this, [this] { Player12Click(); });
     // The Sound item toggles its own check mark; the game follows it.
@@ -105,6 +113,8 @@ void TForm1::CreateControls() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedHeight(21);
     LabelState = new QLabel("Not Connected", Panel1);
+    // The status line shows addresses and refused lines from the peer: never as markup.
+    LabelState->setTextFormat(Qt::PlainText);
     LabelState->move(9, 2);
     QPalette statePalette = LabelState->palette();
     statePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -166,7 +176,8 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::Start1Click() {
     // Steps 1-2. With a network role the game begins when the connection is made.
     if (Config.NetworkRole != 0) {
-        emit NetworkStartRequested();
+        m_network.Open(Options->EditHostClient->text(), Options->EditPortClient->text(),
+                       Options->EditPortServer->text());
     } else {
         // Step 3. A local game: a running one is dropped and the layout placed afresh.
         if (GameRunning) VideDamier();
@@ -177,6 +188,9 @@ void TForm1::Start1Click() {
     CurrentPlayer = 1;
     // Step 5. Computer turns. The loop of two computers ends with its game: at the result,
     // when the players change, when a newer game replaces it, or when the window closes.
+    // In a network game both sides are people (settings from the file may say otherwise):
+    // a computer move here would never reach the peer.
+    if (Config.NetworkRole != 0) return;
     const uint64_t game = m_boardGeneration;
     if (Config.PlayerIsComputer[1] && Config.PlayerIsComputer[2]) {
         while (GameRunning && TurnStillValid(game))
@@ -200,7 +214,58 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::Player12Click() {
-    // The Players dialog fills itself from Config and, on OK, calls ApplyPlayers.
+    Options->FillFrom(Config);
+    if (m_platform.ExecDialog(*Options) != QDialog::Accepted) return;
+    // Cancel keeps everything, the typed endpoint texts included (they live in the dialog).
+    PlayerConfig players = Config;
+    Options->TakeInto(players);
+    // The connection of the old role ends before the new role is taken, even when it stays.
+    if (Config.NetworkRole != 0) m_network.CloseForNewPlayers();
+    players.NetworkRole = Options->ChosenNetworkRole();
+    ApplyPlayers(players);
+}
+
+void TForm1::SendMessage1Click() {
+    m_network.SendMessage1Click();
+}
+
+void TForm1::Disconnect1Click() {
+    m_network.Disconnect1Click();
+}
+
+bool TForm1::CreateEnv(TProfile& profile) {
+    ProfileState state = SettingsState();
+    try {
+        profile.CreateEnv(state);
+    } catch (const SettingsError& error) {
+        m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
+        return false;
+    }
+    ApplySettings(state);
+    m_profile = &profile;
+    return true;
+}
+
+ProfileState TForm1::SettingsState() const {
+    ProfileState state;
+    state.Config = Config;
+    state.SoundOn = SoundOn;
+    state.ChosenVariant = ChosenVariant;
+    Options->TakeEndpoints(state);
+    return state;
+}
+
+void TForm1::ApplySettings(const ProfileState& state) {
+    Config = state.Config;
+    SoundOn = state.SoundOn;
+    Player1->setChecked(SoundOn);
+    // Taken as stored; only 2 and 3 move the check mark, any other value leaves Standard.
+    ChosenVariant = state.ChosenVariant;
+    if (ChosenVariant == 2) American->setChecked(true);
+    if (ChosenVariant == 3) Swedish->setChecked(true);
+    Options->SetEndpoints(state);
+    // Whatever role was loaded, the progress bar shows until the Players dialog is confirmed.
+    ShowNetworkStatus(false);
 }
 
 void TForm1::Networkinfod1Click() {
@@ -243,7 +308,16 @@ void TForm1::FormClose() {
     m_closing = true;
     for (SearchJob* job : m_runningSearches)
         job->RequestStop();
-    emit Closing();
+    // The settings are stored once, even when the window is asked to close again.
+    if (TProfile* profile = std::exchange(m_profile, nullptr)) {
+        try {
+            profile->WriteEnv(SettingsState());
+        } catch (const SettingsError& error) {
+            // Closing is never refused: the user learns what was not saved, and it ends.
+            m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
+        }
+    }
+    m_network.CloseSockets();
 }
 
 bool TForm1::TurnStillValid(uint64_t boardGeneration) const {

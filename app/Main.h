@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "PlayerConfig.h"
+#include "net/NetworkGame.h"
+#include "net/NetworkGameHost.h"
 #include "rules/Board.h"
 #include "view/BoardPainting.h"
 #include "view/BoardSurface.h"
@@ -19,12 +21,17 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class SearchJob;
+class TOptions;
+class TProfile;
+struct ProfileState;
 
 // The main window: it owns the board and its pieces, the game's state and the player
 // configuration, and runs the game with its menus, the mouse and the computer turns.
 // The game's state is kept in public fields under the game's own names, so that the
 // dialogs, the settings store and the network handlers work on the same values.
-class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
+// It owns the Players dialog (Options) and the network play with its two sockets, and it
+// is the host the network play reports to.
+class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private NetworkGameHost {
     Q_OBJECT
   public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
@@ -61,6 +68,9 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     QLabel* LabelState;
     QProgressBar* ProgressBar;
 
+    // The Players dialog, created with the window and kept until the program ends.
+    TOptions* Options = nullptr;
+
     // Game state.
     PlayerConfig Config;
     int CurrentPlayer = 1;
@@ -84,6 +94,10 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     // The platform seam, for the dialogs and handlers that show boxes or play sounds.
     Platform& platform() const { return m_platform; }
     const ::Board& board() const { return m_board; }
+    // The network play: TCPClient1 and TCPServer1 with their handlers. System Information
+    // reads the socket service's Description, SystemStatus, LocalHostName and
+    // LocalHostAddress from TCPClient1.
+    NetworkGame& network() { return m_network; }
     const HoleList& holes() const { return m_holes; }
     BoardSurface* surface() const { return m_surface; }
 
@@ -95,6 +109,18 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     void Player12Click();
     void Networkinfod1Click();
     void AboutTessaron1Click();
+    void SendMessage1Click();
+    void Disconnect1Click();
+
+    // Start-up's settings step, after every window exists: loads the settings through
+    // `profile` into the player configuration, the Sound and Board check marks and the
+    // Players dialog's endpoint texts. On a settings error the text is shown in a message
+    // box and the result is false: the program must then end, and nothing is stored at
+    // close. On success the window keeps `profile` and stores the settings when it closes.
+    bool CreateEnv(TProfile& profile);
+    // The state that persists, as the window and the Players dialog hold it now.
+    ProfileState SettingsState() const;
+    void ApplySettings(const ProfileState& state);
 
     // The window's part of confirming the Players dialog: the new configuration is taken,
     // a running game ends without a result, and the status line or the progress bar is
@@ -131,14 +157,6 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     // The score captions read as numbers; an empty caption counts as 0.
     static int ScoreOf(const QLabel* label);
 
-  signals:
-    // Step of Start for a network role: listen or connect (the network unit's part).
-    void NetworkStartRequested();
-    // A move entered with the mouse in a network game, to be sent before it is played.
-    void MoveLineReady(const QString& line);
-    // The window is closing, after StopSearch: store the settings, close the sockets.
-    void Closing();
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -155,6 +173,18 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     void ClearPendingMove();
     bool TurnStillValid(uint64_t boardGeneration) const;
 
+    // What network play asks of the window.
+    int NetworkRole() const override;
+    void SetStatus(const QString& text) override;
+    void SetConnectionMenus(bool connected) override;
+    void BeginGame() override;
+    void EmptyBoard() override;
+    ReceiveSituation Situation() const override;
+    void PlayReceivedMove(const Move& move) override;
+    void ShowChat(const QString& caption, const QString& text) override;
+    std::optional<QString> AskChatText() override;
+    void ShowError(const QString& text) override;
+
     Platform& m_platform;
     ::Board m_board;
     HoleList m_holes{};
@@ -166,4 +196,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler {
     bool m_closing = false;
     bool m_outerSizeFixed = false;
     std::vector<SearchJob*> m_runningSearches;
+    // Set by a successful CreateEnv; the settings are stored through it at close.
+    TProfile* m_profile = nullptr;
+    // Declared last: its sockets close before the window's controls go.
+    NetworkGame m_network{*this};
 };

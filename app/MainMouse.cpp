@@ -7,16 +7,6 @@
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 
-namespace {
-
-// The move line sent to a network opponent: "FromRow-FromCol-ToRow-ToCol-Kind", the kind
-// "1" for a clone and "0" for a jump.
-QString MoveLineText(int fromRow, int fromCol, int toRow, int toCol, bool clone) {
-    return QString("%1-%2-%3-%4-%5").arg(fromRow).arg(fromCol).arg(toRow).arg(toCol).arg(clone ? "1" : "0");
-}
-
-} // namespace
-
 void TForm1::Shape1MouseDown(PieceObject* piece) {
     // Step 1. The mouse acts only in the local user's turn.
     const bool mayAct = Config.NetworkRole == 0 ? !ComputerBusy : CurrentPlayer == Config.NetworkRole;
@@ -76,19 +66,23 @@ void TForm1::FormMouseDown(Qt::MouseButton) {
     // Step 2.
     if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
     ColorHex(TargetRow, TargetCol, BoardCellColor);
-    // Step 3. Network send: the opponent gets the move before it is played here. A send
-    // that fails ends the connection and empties the board; the move is then dropped.
+    // Step 3. Network send: the opponent gets the move before it is played here. A move
+    // the opponent did not get is not played: the two boards would part. A send that fails
+    // has already ended the connection and emptied the board.
     const uint64_t board = m_boardGeneration;
-    if (Config.NetworkRole != 0)
-        emit MoveLineReady(MoveLineText(SelectedRow, SelectedCol, TargetRow, TargetCol, CloneMove));
+    if (Config.NetworkRole != 0 &&
+        !m_network.SendMove(Move{SelectedRow, SelectedCol, TargetRow, TargetCol, CloneMove})) {
+        ClearPendingMove();
+        return;
+    }
     if (board != m_boardGeneration) return;
     // Step 4-5.
     PlayMove(SelectedRow, SelectedCol, TargetRow, TargetCol);
     PieceSelected = false;
     TargetRow = 0;
     SelectedRow = 0;
-    // Step 6. The computer answers at once.
-    if (Config.PlayerIsComputer[CurrentPlayer]) ComputerTurn();
+    // Step 6. The computer answers at once; in a network game the peer answers instead.
+    if (Config.NetworkRole == 0 && Config.PlayerIsComputer[CurrentPlayer]) ComputerTurn();
     if (m_closing) return;
     // Step 7-8.
     if (GameRunning) IsItTheEnd();

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+class QDialog;
+
 // The platform services that the game's windows use and that tests must control: sounds,
-// the blocking wait of animations, modal message boxes and the one-line input dialog.
+// the blocking wait of animations, modal message boxes, the one-line input dialog and the
+// modal showing of the program's own dialogs.
 // The program uses QtPlatform; tests use RecordingPlatform.
 class Platform {
   public:
@@ -22,4 +25,8 @@ class Platform {
     // A modal one-line input dialog with OK and Cancel. On OK, `text` holds the entry and
     // the result is true; on Cancel `text` is unchanged and the result is false.
     virtual bool InputQuery(const QString& caption, const QString& prompt, QString& text) = 0;
+
+    // Shows one of the program's dialogs modally and returns its result (QDialog::Accepted
+    // or QDialog::Rejected) when it closes. The dialog keeps its controls' state afterwards.
+    virtual int ExecDialog(QDialog& dialog) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMediaDevices>
@@ -36,6 +37,8 @@ void QtPlatform::Wait(int milliseconds) {
 
 void QtPlatform::ShowMessage(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    // Texts may come from the network peer or the settings file: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -45,4 +48,8 @@ bool QtPlatform::InputQuery(const QString& caption, const QString& prompt, QStri
         QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, text, &ok);
     if (ok) text = entry;
     return ok;
+}
+
+int QtPlatform::ExecDialog(QDialog& dialog) {
+    return dialog.exec();
 }

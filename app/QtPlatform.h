@@ -18,6 +18,7 @@ class QtPlatform final : public Platform {
     void Wait(int milliseconds) override;
     void ShowMessage(const QString& caption, const QString& text) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& text) override;
+    int ExecDialog(QDialog& dialog) override;
 
   private:
     bool m_hasAudioOutput;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -10,7 +11,8 @@
 
 // The platform of tests: records every sound and box, never waits, and answers the input
 // dialog from a queue. OnMessage runs while a box would be open, so a test can act there
-// as a user or a network event could.
+// as a user or a network event could. OnDialog plays the user of a modal dialog: it works
+// the dialog's controls and returns the result; without it every dialog is cancelled.
 class RecordingPlatform final : public Platform {
   public:
     struct Message {
@@ -25,6 +27,8 @@ class RecordingPlatform final : public Platform {
     // Answers of InputQuery in order; nullopt is Cancel. An empty queue answers Cancel.
     std::deque<std::optional<QString>> InputAnswers;
     std::function<void(const Message&)> OnMessage;
+    std::function<int(QDialog&)> OnDialog;
+    int DialogsShown = 0;
 
     void PlaySound(const QString& fileName) override { Sounds.append(fileName); }
     void Wait(int milliseconds) override {
@@ -42,5 +46,9 @@ class RecordingPlatform final : public Platform {
         if (!answer) return false;
         text = *answer;
         return true;
+    }
+    int ExecDialog(QDialog& dialog) override {
+        ++DialogsShown;
+        return OnDialog ? OnDialog(dialog) : int(QDialog::Rejected);
     }
 };

@@ -274,8 +274,10 @@ TEST_F(GameFlow, ClosingTheWindowEndsTwoComputersAtOnce) {
     form->Config.PlayerIsComputer[1] = true;
     form->Config.PlayerIsComputer[2] = true;
     bool closingSeen = false;
-    QObject::connect(form.get(), &TForm1::Closing, [&] { closingSeen = true; });
-    QTimer::singleShot(0, form.get(), [&] { form->close(); });
+    QTimer::singleShot(0, form.get(), [&] {
+        form->close();
+        closingSeen = true;
+    });
     const ValueGrid before = StartingGrid(Standard);
     form->Start1Click();
     EXPECT_TRUE(closingSeen);

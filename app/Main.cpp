@@ -1,5 +1,8 @@
 #include "Main.h"
 
+#include "Info.h"
+#include "about.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -269,12 +272,13 @@ void TForm1::ApplySettings(const ProfileState& state) {
 }
 
 void TForm1::Networkinfod1Click() {
-    // The System Information dialog shows the machine's network facilities (its own unit).
+    if (SystemInfo) m_platform.ExecDialog(*SystemInfo);
 }
 
 void TForm1::AboutTessaron1Click() {
-    // The jingle starts without waiting; the About box is shown by its own unit.
+    // The jingle starts without waiting for it; the box opens at once.
     if (SoundOn) m_platform.PlaySound("crtv.wav");
+    if (AboutBox) m_platform.ExecDialog(*AboutBox);
 }
 
 void TForm1::ApplyPlayers(const PlayerConfig& players) {

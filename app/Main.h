@@ -22,6 +22,8 @@ class QMenu;
 class QProgressBar;
 class SearchJob;
 class TOptions;
+class TAboutBox;
+class TSystemInfo;
 class TProfile;
 struct ProfileState;
 
@@ -70,6 +72,9 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
 
     // The Players dialog, created with the window and kept until the program ends.
     TOptions* Options = nullptr;
+    // Created after the main window at start-up and shown from the Help menu.
+    TAboutBox* AboutBox = nullptr;
+    TSystemInfo* SystemInfo = nullptr;
 
     // Game state.
     PlayerConfig Config;

@@ -1,7 +1,12 @@
 #include <QApplication>
+#include <memory>
 
+#include "Info.h"
 #include "Main.h"
 #include "QtPlatform.h"
+#include "Splash.h"
+#include "about.h"
+#include "net/NetworkGame.h"
 #include "settings/Profile.h"
 
 int main(int argc, char* argv[]) {
@@ -10,8 +15,27 @@ int main(int argc, char* argv[]) {
     Profile.InitProc();
     QApplication app(argc, argv);
     QtPlatform platform;
+
+    // The splash is on screen, and held for a moment, while the main window is built.
+    auto* SplashForm = new TSplashForm(platform);
+    SplashForm->show();
+    SplashForm->FormActivate();
+    SplashForm->repaint();
+
     TForm1 form(platform);
     form.show();
+    platform.Wait(200);
+    SplashForm->hide();
+    delete SplashForm;
+    form.repaint();
+
+    TAboutBox AboutBox(platform, &form);
+    TSystemInfo SystemInfo(&form);
+    TTCPClient& client = form.network().TCPClient1;
+    SystemInfo.FormCreate({client.Description, client.SystemStatus, client.LocalHostName(), client.LocalHostAddress()});
+    form.AboutBox = &AboutBox;
+    form.SystemInfo = &SystemInfo;
+
     // The settings are loaded once every window exists, since they go into their controls.
     // A settings file the program cannot read ends it after the message, untouched.
     if (!form.CreateEnv(Profile)) return 1;

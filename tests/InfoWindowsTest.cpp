@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Info.h"
+#include "app/Main.h"
 #include "app/RecordingPlatform.h"
 #include "app/Splash.h"
 #include "app/about.h"
@@ -44,6 +45,7 @@ public:
     }
     void ShowMessage(const QString&, const QString&) override {}
     bool InputQuery(const QString&, const QString&, QString&) override { return false; }
+    int ExecDialog(QDialog&) override { return QDialog::Accepted; }
 };
 
 QStringList Lines(const TSystemInfo& info) { return info.Memo1->toPlainText().split('\n'); }
@@ -108,4 +110,29 @@ TEST(Pictures, ThePictureFillsTheSplash) {
     EXPECT_EQ(splash.size(), QSize(398, 263));
     splash.FormActivate();
     EXPECT_EQ(platform.WaitedMilliseconds, 1000);
+}
+
+TEST(HelpMenu, OpensTheAboutBoxAfterItsJingleAndSystemInformation) {
+    WorkingDirectory directory(true);
+    RecordingPlatform platform;
+    TForm1 form(platform);
+    TAboutBox about(platform, &form);
+    TSystemInfo info(&form);
+    form.AboutBox = &about;
+    form.SystemInfo = &info;
+    form.SoundOn = true;
+    std::vector<QDialog*> shown;
+    QStringList soundsWhenShown;
+    platform.OnDialog = [&](QDialog& dialog) {
+        shown.push_back(&dialog);
+        soundsWhenShown = platform.Sounds;
+        return int(QDialog::Accepted);
+    };
+    form.AboutTessaron1Click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], &about);
+    EXPECT_EQ(soundsWhenShown, QStringList{"crtv.wav"}) << "the jingle starts before the box opens";
+    form.Networkinfod1Click();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], &info);
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "Pictures.h"
 
@@ -20,7 +21,8 @@ TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
     Memo1->setReadOnly(true);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::ClickFocus); // skipped by the Tab key
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     palette.setColor(QPalette::Text, QColor(0, 0, 255));
@@ -49,4 +51,6 @@ void TSystemInfo::FormCreate(const NetworkFacts& facts) {
     } else {
         Memo1->appendPlainText(QStringLiteral("Local Host Address: ") + facts.LocalHostAddress);
     }
+    // The report is read from its first line.
+    Memo1->moveCursor(QTextCursor::Start);
 }

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QTimer>
 
@@ -10,11 +12,30 @@
 
 namespace {
 
-const QString ContactLine = QStringLiteral("players@tessaron.example");
+const QString ContactLine = QStringLiteral("play@tessaron.example");
 const QString WebAddressLine = QStringLiteral("www.tessaron.example");
 
+// A line of aqua text drawn over the picture with a thin dark edge, so it stays readable
+// wherever it passes over the picture while it slides.
+class PictureLine final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        path.addText(0, 0, font(), text());
+        const QRectF bounds = path.boundingRect();
+        path.translate((width() - bounds.width()) / 2 - bounds.left(), (height() - bounds.height()) / 2 - bounds.top());
+        painter.strokePath(path, QPen(QColor(0, 0, 40, 200), 3));
+        painter.fillPath(path, palette().color(QPalette::WindowText));
+    }
+};
+
 QLabel* MakeLine(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new PictureLine(text, parent);
     QFont font(QStringLiteral("News Gothic MT"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(27);

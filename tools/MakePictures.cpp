@@ -39,7 +39,7 @@ void DrawBackground(QPainter& painter) {
 // The board, its holes and the pieces of a position, drawn with the game's own geometry.
 void DrawBoard(QPainter& painter, const ValueGrid& grid) {
     painter.save();
-    painter.translate(Width / 2 - (BoardLeft + 13 * HexSize), 78 - BoardTop);
+    painter.translate(Width / 2 - (BoardLeft + 13 * HexSize), 80 - BoardTop);
     painter.setPen(QPen(Qt::black, 1));
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
@@ -79,11 +79,11 @@ void DrawTitle(QPainter& painter) {
     QPainterPath text;
     text.addText(0, 0, title, "Tessaron");
     const QRectF bounds = text.boundingRect();
-    text.translate((Width - bounds.width()) / 2 - bounds.left() - 18, 62);
+    text.translate((Width - bounds.width()) / 2 - bounds.left() - 18, 74);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 120));
     painter.drawPath(text.translated(3, 3));
-    QLinearGradient gold(0, 20, 0, 62);
+    QLinearGradient gold(0, 32, 0, 74);
     gold.setColorAt(0.0, PieceWhite);
     gold.setColorAt(1.0, PieceYellow);
     painter.setBrush(gold);

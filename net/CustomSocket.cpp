@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "SocketErrors.h"
+#include "SocketNotifications.h"
 
 namespace {
 
@@ -217,6 +218,26 @@ QString TCustomSocket::LocalHostAddress() {
         if (!up.isEmpty()) address = up.first().section(' ', 1);
     }
     return address;
+}
+
+bool TCustomSocket::OpenSocketHandle(int Option, int Event) {
+    // Opening again must not leave the previous socket open.
+    CloseSocketHandle(SocketHandle, *m_notifier, true);
+    SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (SocketHandle == -1) {
+        ReportError(SocketErrorFromErrno(errno));
+        return false;
+    }
+    const int on = 1;
+    if (setsockopt(SocketHandle, SOL_SOCKET, Option, &on, sizeof on) != 0) {
+        ReportError(SocketErrorFromErrno(errno));
+        return false;
+    }
+    if (!m_notifier->Select(SocketHandle, Event)) {
+        ReportError(SocketError::NoBufferSpace);
+        return false;
+    }
+    return true;
 }
 
 void TCustomSocket::CloseSocketHandle(int32_t& Socket, SocketNotifications& Notifier, bool Abortive) {

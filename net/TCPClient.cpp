@@ -31,22 +31,7 @@ QString TTCPClient::Connect() {
     QString portTextFailure;
     if (!ResolveAddress(Host, Port, address, &portTextFailure)) return portTextFailure;
 
-    // A second Connect without Close must not leave the first socket open.
-    CloseSocketHandle(SocketHandle, *m_notifications, true);
-    SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (SocketHandle == -1) {
-        ReportError(SocketErrorFromErrno(errno));
-        return {};
-    }
-    const int on = 1;
-    if (setsockopt(SocketHandle, SOL_SOCKET, SO_OOBINLINE, &on, sizeof on) != 0) {
-        ReportError(SocketErrorFromErrno(errno));
-        return {};
-    }
-    if (!m_notifications->Select(SocketHandle, SocketEvent::Connect)) {
-        ReportError(SocketError::NoBufferSpace);
-        return {};
-    }
+    if (!OpenSocketHandle(SO_OOBINLINE, SocketEvent::Connect)) return {};
     if (Authorized && !BindCountingDown()) return {};
     if (::connect(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ||
         errno == EINPROGRESS || errno == EAGAIN)

@@ -46,25 +46,10 @@ QString TTCPServer::Listen() {
     QString portTextFailure;
     if (!ResolvePort(Port, address, &portTextFailure)) return portTextFailure;
 
-    // Listening again replaces the listening socket; accepted clients stay.
-    CloseSocketHandle(SocketHandle, *m_notifications, true);
-    SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (SocketHandle < 0) {
-        SocketHandle = -1;
-        ReportError(SocketErrorFromErrno(errno));
-        return {};
-    }
-    // Without it a port whose last connections are still in TIME_WAIT could not be listened
-    // on again for a minute after the program closed it.
-    const int on = 1;
-    if (setsockopt(SocketHandle, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0) {
-        ReportError(SocketErrorFromErrno(errno));
-        return {};
-    }
-    if (!m_notifications->Select(SocketHandle, SocketEvent::Accept)) {
-        ReportError(SocketError::NoBufferSpace);
-        return {};
-    }
+    // Listening again replaces the listening socket; accepted clients stay. Without
+    // SO_REUSEADDR a port whose last connections are still in TIME_WAIT could not be
+    // listened on again for a minute after the program closed it.
+    if (!OpenSocketHandle(SO_REUSEADDR, SocketEvent::Accept)) return {};
     if (bind(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         listen(SocketHandle, ListenBacklog) != 0) {
         ReportError(SocketErrorFromErrno(errno));

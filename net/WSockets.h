@@ -101,6 +101,10 @@ class TCustomSocket : public QObject {
     QByteArray ReceiveString(int Socket, int Flags);
 
   protected:
+    // Replaces SocketHandle with a new non-blocking stream socket that has the boolean socket
+    // option `Option` set and reports `Event`. False after a failure, which is reported.
+    bool OpenSocketHandle(int Option, int Event);
+
     // The notifications of the subclass's sockets; set by the subclass constructor.
     SocketNotifications* m_notifier = nullptr;
 };

@@ -1,0 +1,449 @@
+#include "FastSearch.h"
+
+#include <algorithm>
+
+#include "CandidateList.h"
+#include "OnePly.h"
+
+namespace {
+
+// Alpha-Beta's loss beyond every score (see the class comment), and the window that is
+// wider than every value, so that a search with it is exact.
+constexpr int Infinite = 10000;
+constexpr int Widest = Infinite + 1;
+
+// Kinds of nodes, kept apart in the transposition table because their values differ.
+//   Exact: Complete and Branch and Bound; every node without moves scores its difference.
+//   Alpha-Beta: whether the literal node's alpha and beta are still -1000 and 1000
+//   ("open"). A node without moves scores its difference only while its alpha is open.
+//   Home Made: one kind per branch count, HomeMadeKindBase + N.
+enum NodeKind : int {
+    ExactKind = 0,
+    BothOpen = 1,  // alpha -1000, beta 1000: the top level and its chain of first moves
+    AlphaOpen = 2, // alpha -1000, beta finite
+    BetaOpen = 3,  // alpha finite, beta 1000
+    Closed = 4,    // both finite
+    HomeMadeKindBase = 5,
+};
+
+// A child's alpha is minus its parent's beta; its beta is minus the parent's best so far,
+// which is the parent's alpha until the first generated move has been searched.
+constexpr int ChildKind(int kind, bool firstMove) {
+    switch (kind) {
+    case BothOpen: return firstMove ? BothOpen : AlphaOpen;
+    case AlphaOpen: return firstMove ? BetaOpen : Closed;
+    case BetaOpen: return AlphaOpen;
+    case Closed: return Closed;
+    default: return ExactKind;
+    }
+}
+
+// Whether a node of this kind without moves scores 10 x (mine - theirs); otherwise it
+// returns its alpha, a loss beyond every score.
+constexpr bool TerminalExact(int kind) { return kind != BetaOpen && kind != Closed; }
+
+// The position after a move, seen from the opponent, who moves next.
+inline SidePosition Play(SidePosition pos, int from, int to) {
+    const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
+    Bitboard mover = pos.Mine | CellBit(to) | captured;
+    if (from != NoCell && !(Cells.Neighbours[from] & CellBit(to))) mover &= ~CellBit(from);
+    return {pos.Theirs & ~captured, mover};
+}
+
+constexpr int StopPollInterval = 4096;
+
+} // namespace
+
+FastEngine::FastEngine(int tableLog2) : m_table(tableLog2) {}
+
+void FastEngine::ClearTable() {
+    m_table.Clear();
+    m_tableValid = false;
+}
+
+bool FastEngine::PollStop() {
+    if (m_progress && m_progress->ShouldStop()) m_aborted = true;
+    return m_aborted;
+}
+
+SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSettings& settings,
+                                 SearchProgress* progress) {
+    const GridMasks masks = MasksOf(grid);
+    // Stored values hold for one set of playable cells only.
+    if (!m_tableValid || masks.Playable != m_playable) {
+        if (m_tableValid) m_table.Clear();
+        m_playable = masks.Playable;
+        m_tableValid = true;
+    }
+    m_progress = progress;
+    m_aborted = false;
+    m_nodes = 0;
+    m_branch = settings.Branch;
+    const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
+    SearchOutcome outcome;
+    switch (settings.Algo) {
+    case HomeMade: outcome = SearchHomeMade(root, settings.Level); break;
+    case AlphaBeta: outcome = SearchFullWidth(root, settings.Level, BothOpen); break;
+    default: outcome = SearchFullWidth(root, settings.Level, ExactKind); break;
+    }
+    if (m_aborted) outcome.Stopped = true;
+    m_progress = nullptr;
+    return outcome;
+}
+
+// Step 1. The leaf: the best one-ply score, from the reach of the side and the opponent
+// pieces around each target; no move list is built.
+int FastEngine::LeafValue(SidePosition pos, bool terminalExact) const {
+    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    const Reach reach = ReachOf(pos.Mine, empty);
+    if (!reach.Any()) return terminalExact ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    return PopCount(pos.Mine) - PopCount(pos.Theirs) + BestGain(reach, pos.Theirs);
+}
+
+// Moves of an inner full-width node: one clone per target cell, every jump, and, when
+// `markFirst`, the first generated move once more on its own (its child has another kind).
+int FastEngine::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const {
+    int count = 0;
+    Bitboard near = 0;
+    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) near |= Cells.Neighbours[LowestCell(pieces)];
+    for (Bitboard t = near & empty; t; t &= t - 1) {
+        const int to = LowestCell(t);
+        moves[count++] = {NoCell, static_cast<int8_t>(to), static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
+    }
+    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
+        const int from = LowestCell(pieces);
+        for (Bitboard t = Cells.Ring2[from] & empty; t; t &= t - 1) {
+            const int to = LowestCell(t);
+            moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
+                              static_cast<uint8_t>(2 * CapturesAt(to, pos.Theirs)), 0};
+        }
+    }
+    if (markFirst && count > 0) {
+        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
+            const int from = LowestCell(pieces);
+            if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
+            for (int j = 0; j < 18; ++j) {
+                const int to = Cells.Targets[from][j];
+                if (to == NoCell || !(empty & CellBit(to))) continue;
+                const bool clone = j < NeighbourCount;
+                const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
+                moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<uint8_t>(gain), 1};
+                break;
+            }
+            break;
+        }
+    }
+    return count;
+}
+
+// The kept candidates of an inner Home Made node: every move in generation order offered
+// to N slots by the insertion rule (a newcomer replaces the first-found lowest slot when
+// strictly better). Scores differ from gains by the same piece difference, so gains are
+// compared; a bit mask of slots per gain finds the first lowest slot at once.
+int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const {
+    const int n = m_branch;
+    uint32_t slotsOfGain[14] = {};
+    int filled = 0;
+    int lowest = 0;
+    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
+        const int from = LowestCell(pieces);
+        if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
+        for (int j = 0; j < 18; ++j) {
+            const int to = Cells.Targets[from][j];
+            if (to == NoCell || !(empty & CellBit(to))) continue;
+            const int gain = (j < NeighbourCount ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
+            int slot;
+            if (filled < n) {
+                slot = filled++;
+            } else {
+                if (gain <= lowest) continue;
+                slot = std::countr_zero(slotsOfGain[lowest]);
+                slotsOfGain[lowest] &= ~(1u << slot);
+            }
+            slotsOfGain[gain] |= 1u << slot;
+            moves[slot] = {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<uint8_t>(gain), 0};
+            if (filled == n) {
+                lowest = 0;
+                while (!slotsOfGain[lowest]) ++lowest;
+            }
+        }
+    }
+    // Inside the tree a clone's source does not matter: the position is the same.
+    for (int k = 0; k < filled; ++k)
+        if (Cells.Neighbours[moves[k].From] & CellBit(moves[k].To)) moves[k].From = NoCell;
+    return filled;
+}
+
+// The hinted move first, then by immediate gain, highest first (a stable counting sort).
+void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo) {
+    int start = 0;
+    if (hintTo != NoCell)
+        for (int i = 0; i < count; ++i)
+            if (moves[i].To == hintTo && moves[i].From == hintFrom && !moves[i].IsFirst) {
+                std::swap(moves[0], moves[i]);
+                start = 1;
+                break;
+            }
+    int counts[14] = {};
+    for (int i = start; i < count; ++i) ++counts[moves[i].Gain];
+    int offsets[14];
+    int next = start;
+    for (int g = 13; g >= 0; --g) {
+        offsets[g] = next;
+        next += counts[g];
+    }
+    TreeMove sorted[MaxMoves];
+    for (int i = start; i < count; ++i) sorted[offsets[moves[i].Gain]++] = moves[i];
+    std::copy(sorted + start, sorted + count, moves + start);
+}
+
+// Step 2. An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
+// alpha-beta with principal-variation null windows. The value returned is exact when it
+// lies strictly inside (alpha, beta), a lower bound when >= beta, an upper bound when <= alpha.
+int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
+    if ((++m_nodes % StopPollInterval) == 0) PollStop();
+    if (m_aborted) return 0;
+
+    const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
+    if (probe.Exact) {
+        const int lower = probe.Exact->Lower;
+        const int upper = probe.Exact->Upper;
+        if (lower == upper || lower >= beta) return lower;
+        if (upper <= alpha) return upper;
+        alpha = std::max(alpha, lower);
+        beta = std::min(beta, upper);
+    }
+
+    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    TreeMove* moves = m_moves[ply].data();
+    const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
+    const int count = GenerateFullWidth(pos, empty, markFirst, moves);
+    if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+
+    const int alphaAtStart = alpha;
+    int best = -Widest;
+    int bestFrom = NoCell;
+    int bestTo = NoCell;
+    for (int i = 0; i < count; ++i) {
+        const TreeMove& move = moves[i];
+        const SidePosition child = Play(pos, move.From, move.To);
+        const int childKind = ChildKind(kind, move.IsFirst);
+        int value;
+        if (depth == 1) {
+            value = -LeafValue(child, TerminalExact(childKind));
+        } else if (i == 0) {
+            value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
+        } else {
+            value = -FullWidthNode(child, depth - 1, -alpha - 1, -alpha, childKind, ply + 1);
+            if (value > alpha && value < beta && !m_aborted)
+                value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
+        }
+        if (m_aborted) return 0;
+        if (value > best) {
+            best = value;
+            bestFrom = move.IsFirst && (Cells.Neighbours[move.From] & CellBit(move.To)) ? NoCell : move.From;
+            bestTo = move.To;
+            if (best > alpha) {
+                alpha = best;
+                if (alpha >= beta) break;
+            }
+        }
+    }
+
+    const int lower = best > alphaAtStart ? best : -Widest;
+    const int upper = best < beta ? best : Widest;
+    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
+    return best;
+}
+
+// Step 3. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
+int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply) {
+    if ((++m_nodes % StopPollInterval) == 0) PollStop();
+    if (m_aborted) return 0;
+
+    const int kind = HomeMadeKindBase + m_branch;
+    const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
+    if (probe.Exact) {
+        const int lower = probe.Exact->Lower;
+        const int upper = probe.Exact->Upper;
+        if (lower == upper || lower >= beta) return lower;
+        if (upper <= alpha) return upper;
+        alpha = std::max(alpha, lower);
+        beta = std::min(beta, upper);
+    }
+
+    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    TreeMove* moves = m_moves[ply].data();
+    const int count = SelectHomeMade(pos, empty, moves);
+    if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
+    OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+
+    const int alphaAtStart = alpha;
+    int best = -Widest;
+    int bestFrom = NoCell;
+    int bestTo = NoCell;
+    Bitboard clonesSearched = 0;
+    for (int i = 0; i < count; ++i) {
+        const TreeMove& move = moves[i];
+        // Clones to one cell from several pieces lead to one position.
+        if (move.From == NoCell) {
+            if (clonesSearched & CellBit(move.To)) continue;
+            clonesSearched |= CellBit(move.To);
+        }
+        const SidePosition child = Play(pos, move.From, move.To);
+        int value;
+        if (depth == 1) {
+            value = -LeafValue(child, true);
+        } else if (i == 0) {
+            value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            value = -HomeMadeNode(child, depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (value > alpha && value < beta && !m_aborted)
+                value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
+        }
+        if (m_aborted) return 0;
+        if (value > best) {
+            best = value;
+            bestFrom = move.From;
+            bestTo = move.To;
+            if (best > alpha) {
+                alpha = best;
+                if (alpha >= beta) break;
+            }
+        }
+    }
+
+    const int lower = best > alphaAtStart ? best : -Widest;
+    const int upper = best < beta ? best : Widest;
+    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
+    return best;
+}
+
+// Step 4. The top level of Complete, Branch and Bound and Alpha-Beta: the moves in generation
+// order, one progress step per own piece, and the first strictly better move wins.
+SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
+    SearchOutcome outcome;
+    const int mineCount = PopCount(root.Mine);
+    if (m_progress) m_progress->SetMaximum(mineCount);
+    const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
+
+    // Shallower searches of the root first: they leave the best moves of most positions of
+    // the tree in the table, which orders the final search.
+    for (int depth = 1; depth < level && !m_aborted; ++depth)
+        FullWidthNode(root, depth, -Widest, Widest, rootKind, 0);
+    if (m_aborted) {
+        outcome.Stopped = true;
+        return outcome;
+    }
+
+    int best = -1000;
+    bool firstMove = true;
+    Bitboard clonesSearched = 0;
+    for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
+        const int from = LowestCell(pieces);
+        if (m_progress && m_progress->Step()) {
+            outcome.Stopped = true;
+            return outcome;
+        }
+        for (int j = 0; j < 18; ++j) {
+            const int to = Cells.Targets[from][j];
+            if (to == NoCell || !(empty & CellBit(to))) continue;
+            const bool clone = j < NeighbourCount;
+            const int childKind = ChildKind(rootKind, firstMove);
+            // A clone to a cell already searched with the same kind gives the same value,
+            // which cannot be strictly better.
+            const bool special = firstMove && ChildKind(rootKind, true) != ChildKind(rootKind, false);
+            firstMove = false;
+            if (clone && !special) {
+                if (clonesSearched & CellBit(to)) continue;
+                clonesSearched |= CellBit(to);
+            }
+            const SidePosition child = Play(root, from, to);
+            int value;
+            if (level == 0) {
+                value = PopCount(root.Mine) - PopCount(root.Theirs) + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
+            } else if (level == 1) {
+                value = -LeafValue(child, TerminalExact(childKind));
+            } else {
+                // Is it strictly better than the best so far? Only then find by how much.
+                value = -FullWidthNode(child, level - 1, -best - 1, -best, childKind, 1);
+                if (value > best && !m_aborted)
+                    value = -FullWidthNode(child, level - 1, -Widest, -best, childKind, 1);
+            }
+            if (m_aborted) {
+                outcome.Stopped = true;
+                return outcome;
+            }
+            if (value > best) {
+                best = value;
+                outcome.BestMove = {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col, clone};
+            }
+        }
+    }
+    outcome.NoMove = best == -1000;
+    outcome.Score = outcome.NoMove ? TerminalScore(root.Mine, root.Theirs) : best;
+    return outcome;
+}
+
+// Step 5. The top level of Home Made: the candidate list built by the literal insertion
+// rule, the slots deepened in slot order with one progress step each, the lowest slot
+// winning ties.
+SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
+    SearchOutcome outcome;
+    const int n = m_branch;
+    const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
+    const int difference = PopCount(root.Mine) - PopCount(root.Theirs);
+    CandidateList list{};
+    for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
+        const int from = LowestCell(pieces);
+        for (int j = 0; j < 18; ++j) {
+            const int to = Cells.Targets[from][j];
+            if (to == NoCell || !(empty & CellBit(to))) continue;
+            const bool clone = j < NeighbourCount;
+            const int value = difference + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
+            InsertCandidate(list, {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col, value, clone}, n);
+        }
+    }
+    if (m_progress) m_progress->SetMaximum(n);
+
+    for (int depth = 1; depth < level && !m_aborted; ++depth) HomeMadeNode(root, depth, -Widest, Widest, 0);
+    if (m_aborted) {
+        outcome.Stopped = true;
+        return outcome;
+    }
+
+    int best = -1000;
+    int bestSlot = 0;
+    for (int k = 0; k < n; ++k) {
+        if (m_progress && m_progress->Step()) {
+            outcome.Stopped = true;
+            return outcome;
+        }
+        const CandidateMove& slot = list[k];
+        int value = slot.Value;
+        if (level > 0 && slot.Value > -1000) {
+            const int from = Cells.Index[slot.FromRow][slot.FromCol];
+            const int to = Cells.Index[slot.ToRow][slot.ToCol];
+            const SidePosition child = Play(root, from, to);
+            if (level == 1) {
+                value = -LeafValue(child, true);
+            } else {
+                value = -HomeMadeNode(child, level - 1, -best - 1, -best, 1);
+                if (value > best && !m_aborted) value = -HomeMadeNode(child, level - 1, -Widest, -best, 1);
+            }
+            if (m_aborted) {
+                outcome.Stopped = true;
+                return outcome;
+            }
+        }
+        if (value > best) {
+            best = value;
+            bestSlot = k;
+        }
+    }
+    outcome.BestMove = list[bestSlot].AsMove();
+    outcome.NoMove = best == -1000;
+    outcome.Score = outcome.NoMove ? TerminalScore(root.Mine, root.Theirs) : best;
+    return outcome;
+}

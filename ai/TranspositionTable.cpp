@@ -18,6 +18,8 @@ TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard their
     Probe probe;
     int hintDepth = -1;
     const Entry* bucket = BucketOf(mine, theirs, kind);
+    mine = TagMine(mine);
+    theirs = TagTheirs(theirs);
     for (int i = 0; i < BucketSize; ++i) {
         const Entry& e = bucket[i];
         if (e.Depth == EmptyDepth || e.Mine != mine || e.Theirs != theirs || e.Kind != kind) continue;
@@ -36,6 +38,8 @@ TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard their
 void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int depth, int lower, int upper, int from,
                                int to) {
     Entry* bucket = BucketOf(mine, theirs, kind);
+    mine = TagMine(mine);
+    theirs = TagTheirs(theirs);
     Entry* victim = nullptr;
     for (int i = 0; i < BucketSize; ++i) {
         Entry& e = bucket[i];
@@ -55,8 +59,7 @@ void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int dep
             break;
         }
         // Otherwise an empty entry, else the shallowest one (the cheapest to recompute).
-        if (!victim || (victim->Depth != EmptyDepth && (e.Depth == EmptyDepth || e.Depth < victim->Depth)))
-            victim = &e;
+        if (!victim || (Live(*victim) && (!Live(e) || e.Depth < victim->Depth))) victim = &e;
     }
     victim->Mine = mine;
     victim->Theirs = theirs;
@@ -68,4 +71,8 @@ void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int dep
     victim->To = static_cast<int8_t>(to);
 }
 
-void TranspositionTable::Clear() { std::fill_n(m_entries.get(), (m_mask + 1) * BucketSize, Entry{}); }
+void TranspositionTable::Clear() {
+    if (++m_epoch < 64) return;
+    m_epoch = 0;
+    std::fill_n(m_entries.get(), (m_mask + 1) * BucketSize, Entry{});
+}

@@ -50,7 +50,8 @@ inline SidePosition Play(SidePosition pos, int from, int to) {
     return {pos.Theirs & ~captured, mover};
 }
 
-constexpr int StopPollInterval = 4096;
+// Nodes between two polls of the stop request: well under a millisecond of work.
+constexpr uint64_t StopPollInterval = 4096;
 
 } // namespace
 
@@ -62,6 +63,7 @@ void FastEngine::ClearTable() {
 }
 
 bool FastEngine::PollStop() {
+    m_nextPoll = m_nodes + StopPollInterval;
     if (m_progress && m_progress->ShouldStop()) m_aborted = true;
     return m_aborted;
 }
@@ -78,6 +80,7 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
     m_progress = progress;
     m_aborted = false;
     m_nodes = 0;
+    m_nextPoll = StopPollInterval;
     m_branch = settings.Branch;
     const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
     SearchOutcome outcome;
@@ -201,7 +204,7 @@ void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo
 // alpha-beta with principal-variation null windows. The value returned is exact when it
 // lies strictly inside (alpha, beta), a lower bound when >= beta, an upper bound when <= alpha.
 int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
-    if ((++m_nodes % StopPollInterval) == 0) PollStop();
+    if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
 
     const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
@@ -220,6 +223,7 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     const int count = GenerateFullWidth(pos, empty, markFirst, moves);
     if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
     OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+    if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;
     int best = -Widest;
@@ -259,7 +263,7 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
 
 // Step 3. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
 int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply) {
-    if ((++m_nodes % StopPollInterval) == 0) PollStop();
+    if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
 
     const int kind = HomeMadeKindBase + m_branch;
@@ -278,6 +282,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
     const int count = SelectHomeMade(pos, empty, moves);
     if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
     OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+    if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;
     int best = -Widest;

@@ -79,5 +79,6 @@ private:
     SearchProgress* m_progress = nullptr;
     bool m_aborted = false;
     uint64_t m_nodes = 0;
+    uint64_t m_nextPoll = 0;
     std::array<std::array<TreeMove, MaxMoves>, MaxPly> m_moves{};
 };

@@ -14,7 +14,6 @@
 #include "SearchQuery.h"
 #include "ai/FastSearch.h"
 #include "ai/ReferenceSearch.h"
-#include "rules/Layouts.h"
 
 namespace {
 
@@ -157,32 +156,6 @@ int RunBenchmark(int maxLevel, double cap, bool withReference) {
     return mismatches == 0 ? 0 : 1;
 }
 
-// Positions for the differential run: random playouts of every layout and length (end games
-// and sides without moves included), and random fills with the holes sometimes open.
-ValueGrid VerifyPosition(uint32_t seed, int& side) {
-    uint64_t state = seed * 0x9E3779B97F4A7C15ULL + 7;
-    auto next = [&state](uint32_t bound) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<uint32_t>((state >> 33) % bound);
-    };
-    if (next(4) != 0) {
-        const ValueGrid grid = RandomPlayout(1 + next(3), static_cast<int>(next(140)), seed, &side);
-        if (next(3) == 0) side = OtherPlayer(side);
-        return grid;
-    }
-    ValueGrid grid = StartingGrid(0);
-    const uint32_t emptyShare = 20 + next(70), firstShare = next(100);
-    for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) {
-            if (!CellValid(row, col)) continue;
-            if (grid(row, col) == Blocked && next(4) != 0) continue;
-            if (next(100) < emptyShare) grid(row, col) = Empty;
-            else grid(row, col) = next(100) < firstShare ? Player1 : Player2;
-        }
-    side = 1 + next(2);
-    return grid;
-}
-
 int RunVerify(int count, uint32_t firstSeed) {
     FastEngine engine;
     int mismatches = 0;
@@ -191,7 +164,7 @@ int RunVerify(int count, uint32_t firstSeed) {
     for (int i = 0; i < count; ++i) {
         const uint32_t seed = firstSeed + static_cast<uint32_t>(i);
         int side = 1;
-        const ValueGrid grid = VerifyPosition(seed, side);
+        const ValueGrid grid = DifferentialPosition(seed, side);
         const int moves = static_cast<int>(LegalMoves(grid, side).size());
         for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
             // Level 4 where the literal search is quick enough, else 3.

@@ -1,6 +1,7 @@
 #include "FastSearch.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "CandidateList.h"
 #include "OnePly.h"
@@ -11,6 +12,8 @@ namespace {
 // wider than every value, so that a search with it is exact.
 constexpr int Infinite = 10000;
 constexpr int Widest = Infinite + 1;
+int IterationsBeforeTop = 8;
+bool UseLeafParent = true;
 
 // Kinds of nodes, kept apart in the transposition table because their values differ.
 //   Exact: Complete and Branch and Bound; every node without moves scores its difference.
@@ -50,6 +53,26 @@ inline SidePosition Play(SidePosition pos, int from, int to) {
     return {pos.Theirs & ~captured, mover};
 }
 
+// Futility at a node whose children are leaves. After a move of gain g the difference is
+// (d + g) for the mover, and the opponent's best reply gains at least 1 whenever it can
+// clone at all, so the move is worth at most d + g - 1. When that cannot beat alpha, the
+// leaf need not be scored: the bound stands in for the value (the node then fails low and
+// returns an upper bound, as fail-soft alpha-beta does).
+constexpr int NotFutile = -Widest - 1;
+
+inline bool HasClone(Bitboard pieces, Bitboard empty) {
+    for (; pieces; pieces &= pieces - 1)
+        if (Cells.Neighbours[LowestCell(pieces)] & empty) return true;
+    return false;
+}
+
+inline int FutileBound(SidePosition pos, int gain, SidePosition child, Bitboard playable, int alpha) {
+    const int bound = PopCount(pos.Mine) - PopCount(pos.Theirs) + gain - 1;
+    if (bound > alpha) return NotFutile;
+    if (!HasClone(child.Mine, playable & ~(child.Mine | child.Theirs))) return NotFutile;
+    return bound;
+}
+
 // Nodes between two polls of the stop request: well under a millisecond of work.
 constexpr uint64_t StopPollInterval = 4096;
 
@@ -77,6 +100,8 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         m_playable = masks.Playable;
         m_tableValid = true;
     }
+    if (const char* e = getenv("TESS_ID")) IterationsBeforeTop = atoi(e);
+    if (const char* e = getenv("TESS_LP")) UseLeafParent = atoi(e);
     m_progress = progress;
     m_aborted = false;
     m_nodes = 0;
@@ -178,7 +203,9 @@ int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves
 }
 
 // The hinted move first, then by immediate gain, highest first (a stable counting sort).
-void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo) {
+// Above leaves only the best-gain move is brought forward: there a cut-off comes from the
+// first moves or not at all, and futility makes the rest cheap in any order.
+void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo, bool aboveLeaves) {
     int start = 0;
     if (hintTo != NoCell)
         for (int i = 0; i < count; ++i)
@@ -187,6 +214,13 @@ void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo
                 start = 1;
                 break;
             }
+    if (aboveLeaves) {
+        int bestIndex = start;
+        for (int i = start + 1; i < count; ++i)
+            if (moves[i].Gain > moves[bestIndex].Gain) bestIndex = i;
+        if (bestIndex < count) std::swap(moves[start], moves[bestIndex]);
+        return;
+    }
     int counts[14] = {};
     for (int i = start; i < count; ++i) ++counts[moves[i].Gain];
     int offsets[14];
@@ -200,12 +234,90 @@ void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo
     std::copy(sorted + start, sorted + count, moves + start);
 }
 
-// Step 2. An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
+// Step 2. A full-width node of depth 1, whose children are leaves. Its moves are taken by
+// target cell, best gain first: all moves to one cell capture the same pieces, so one
+// futility test covers them all (a jump also frees its source, which can only give the
+// opponent more room to clone). The first-generated move needs no special care here: its
+// leaf scores a node without moves the same way as every other child's leaf does.
+int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
+    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    Bitboard near = 0, far = 0;
+    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
+        const int cell = LowestCell(pieces);
+        near |= Cells.Neighbours[cell];
+        far |= Cells.Ring2[cell];
+    }
+    near &= empty;
+    far &= empty;
+    if (!(near | far)) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    const bool exactLeaves = TerminalExact(ChildKind(kind, false));
+    const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
+
+    // Targets by their best gain, highest first (a counting sort).
+    int8_t targets[CellCount];
+    uint8_t gains[CellCount];
+    int counts[14] = {};
+    int total = 0;
+    for (Bitboard t = near | far; t; t &= t - 1) {
+        const int to = LowestCell(t);
+        gains[total] = static_cast<uint8_t>(2 * CapturesAt(to, pos.Theirs) + ((near & CellBit(to)) ? 1 : 0));
+        targets[total++] = static_cast<int8_t>(to);
+        ++counts[gains[total - 1]];
+    }
+    int offsets[14];
+    for (int g = 13, next = 0; g >= 0; --g) {
+        offsets[g] = next;
+        next += counts[g];
+    }
+    int8_t ordered[CellCount];
+    for (int i = 0; i < total; ++i) ordered[offsets[gains[i]]++] = targets[i];
+    m_nodes += total;
+
+    int best = -Widest;
+    for (int i = 0; i < total; ++i) {
+        const int to = ordered[i];
+        const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
+        const Bitboard opponent = pos.Theirs & ~captured;
+        const Bitboard mover = pos.Mine | CellBit(to) | captured;
+        const int gain = 2 * PopCount(captured);
+        const bool clone = near & CellBit(to);
+        const int bound = difference + gain + (clone ? 1 : 0) - 1;
+        if (bound <= alpha && HasClone(opponent, empty & ~CellBit(to))) {
+            best = std::max(best, bound);
+            continue;
+        }
+        if (clone) {
+            const int value = -LeafValue({opponent, mover}, exactLeaves);
+            if (value > best) {
+                best = value;
+                if (best > alpha && (alpha = best) >= beta) return best;
+            }
+        }
+        if (!(far & CellBit(to))) continue;
+        for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
+            const int from = LowestCell(sources);
+            const int jumpBound = difference + gain - 1;
+            int value;
+            if (jumpBound <= alpha && HasClone(opponent, (empty & ~CellBit(to)) | CellBit(from)))
+                value = jumpBound;
+            else
+                value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves);
+            if (value > best) {
+                best = value;
+                if (best > alpha && (alpha = best) >= beta) return best;
+            }
+        }
+    }
+    return best;
+}
+
+// Step 3. An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
 // alpha-beta with principal-variation null windows. The value returned is exact when it
 // lies strictly inside (alpha, beta), a lower bound when >= beta, an upper bound when <= alpha.
 int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
     if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
+    if (depth == 1 && UseLeafParent) return AboveLeaves(pos, alpha, beta, kind);
 
     const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
     if (probe.Exact) {
@@ -222,7 +334,7 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
     const int count = GenerateFullWidth(pos, empty, markFirst, moves);
     if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+    OrderMoves(moves, count, probe.HintFrom, probe.HintTo, depth == 1);
     if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;
@@ -235,7 +347,8 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
         const int childKind = ChildKind(kind, move.IsFirst);
         int value;
         if (depth == 1) {
-            value = -LeafValue(child, TerminalExact(childKind));
+            value = FutileBound(pos, move.Gain, child, m_playable, alpha);
+            if (value == NotFutile) value = -LeafValue(child, TerminalExact(childKind));
         } else if (i == 0) {
             value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
         } else {
@@ -261,7 +374,7 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     return best;
 }
 
-// Step 3. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
+// Step 4. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
 int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply) {
     if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
@@ -281,7 +394,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
     TreeMove* moves = m_moves[ply].data();
     const int count = SelectHomeMade(pos, empty, moves);
     if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
-    OrderMoves(moves, count, probe.HintFrom, probe.HintTo);
+    OrderMoves(moves, count, probe.HintFrom, probe.HintTo, depth == 1);
     if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;
@@ -299,7 +412,8 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
         const SidePosition child = Play(pos, move.From, move.To);
         int value;
         if (depth == 1) {
-            value = -LeafValue(child, true);
+            value = FutileBound(pos, move.Gain, child, m_playable, alpha);
+            if (value == NotFutile) value = -LeafValue(child, true);
         } else if (i == 0) {
             value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
         } else {
@@ -325,7 +439,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
     return best;
 }
 
-// Step 4. The top level of Complete, Branch and Bound and Alpha-Beta: the moves in generation
+// Step 5. The top level of Complete, Branch and Bound and Alpha-Beta: the moves in generation
 // order, one progress step per own piece, and the first strictly better move wins.
 SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
     SearchOutcome outcome;
@@ -335,7 +449,7 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
 
     // Shallower searches of the root first: they leave the best moves of most positions of
     // the tree in the table, which orders the final search.
-    for (int depth = 1; depth < level && !m_aborted; ++depth)
+    for (int depth = std::max(1, level - IterationsBeforeTop); depth < level && !m_aborted; ++depth)
         FullWidthNode(root, depth, -Widest, Widest, rootKind, 0);
     if (m_aborted) {
         outcome.Stopped = true;
@@ -391,7 +505,7 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     return outcome;
 }
 
-// Step 5. The top level of Home Made: the candidate list built by the literal insertion
+// Step 6. The top level of Home Made: the candidate list built by the literal insertion
 // rule, the slots deepened in slot order with one progress step each, the lowest slot
 // winning ties.
 SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {

@@ -62,13 +62,14 @@ private:
     SearchOutcome SearchFullWidth(SidePosition root, int level, int rootKind);
     SearchOutcome SearchHomeMade(SidePosition root, int level);
 
+    int AboveLeaves(SidePosition pos, int alpha, int beta, int kind);
     int FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply);
     int HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply);
     int LeafValue(SidePosition pos, bool terminalExact) const;
 
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
-    static void OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo);
+    static void OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo, bool aboveLeaves);
 
     bool PollStop();
 

@@ -52,38 +52,40 @@ struct Timed {
     uint64_t Nodes = 0;
 };
 
-// Short searches are repeated until 2 ms have passed; every run of the fast engine starts
-// with an empty transposition table.
-Timed TimeFast(FastEngine& engine, const ValueGrid& grid, int side, const SearchSettings& settings, double cap) {
+// A search is timed by its fastest of several runs (three at least, more while the runs
+// together take under 20 ms), which keeps other load on the machine out of the figures.
+// Every run of the fast engine starts with an empty transposition table.
+template <typename Run>
+Timed TimeRuns(Run run) {
     Timed timed;
-    int runs = 0;
     double total = 0;
-    do {
-        engine.ClearTable();
-        Deadline deadline(cap);
+    for (int runs = 0; runs < 3 || (total < 0.02 && runs < 2000); ++runs) {
         const auto start = Clock::now();
-        timed.Outcome = engine.Search(grid, side, settings, &deadline);
-        total += std::chrono::duration<double>(Clock::now() - start).count();
-        timed.Nodes += engine.NodeCount();
-        ++runs;
-    } while (total < 0.002 && runs < 1000);
-    timed.Seconds = total / runs;
-    timed.Nodes /= runs;
+        uint64_t nodes = 0;
+        timed.Outcome = run(nodes);
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (runs == 0 || seconds < timed.Seconds) {
+            timed.Seconds = seconds;
+            timed.Nodes = nodes;
+        }
+        total += seconds;
+        if (seconds > 1) break; // long searches are steady enough with one run
+    }
     return timed;
 }
 
+Timed TimeFast(FastEngine& engine, const ValueGrid& grid, int side, const SearchSettings& settings, double cap) {
+    return TimeRuns([&](uint64_t& nodes) {
+        engine.ClearTable();
+        Deadline deadline(cap);
+        const SearchOutcome outcome = engine.Search(grid, side, settings, &deadline);
+        nodes = engine.NodeCount();
+        return outcome;
+    });
+}
+
 Timed TimeReference(const ValueGrid& grid, int side, const SearchSettings& settings) {
-    Timed timed;
-    int runs = 0;
-    double total = 0;
-    do {
-        const auto start = Clock::now();
-        timed.Outcome = SearchTopLevel(EngineKind::Reference, grid, side, settings, nullptr);
-        total += std::chrono::duration<double>(Clock::now() - start).count();
-        ++runs;
-    } while (total < 0.002 && runs < 1000);
-    timed.Seconds = total / runs;
-    return timed;
+    return TimeRuns([&](uint64_t&) { return SearchTopLevel(EngineKind::Reference, grid, side, settings, nullptr); });
 }
 
 std::string FormatSeconds(double s) {
@@ -103,15 +105,17 @@ int ReferenceMaxLevel(int algo) {
     }
 }
 
-int RunBenchmark(int maxLevel, double cap, bool withReference) {
+int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int onlyAlgo, const std::string& onlySet) {
     FastEngine engine;
     std::printf("transposition table: %zu MiB\n", engine.TableBytes() >> 20);
     std::printf("%-17s %-8s %5s %12s %12s %14s %12s %10s %s\n", "algorithm", "set", "level", "ref median",
                 "fast median", "fast worst", "fast nodes/s", "ref/fast", "answers");
     int mismatches = 0;
     for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
+        if (onlyAlgo >= 0 && algo != onlyAlgo) continue;
         for (const char* set : {"opening", "middle", "end"}) {
-            for (int level = 0; level <= maxLevel; ++level) {
+            if (!onlySet.empty() && onlySet != set) continue;
+            for (int level = minLevel; level <= maxLevel; ++level) {
                 const SearchSettings settings = MakeSearchSettings(algo, level, 30);
                 const bool reference = withReference && level <= ReferenceMaxLevel(algo);
                 std::vector<double> fastTimes, refTimes;
@@ -192,7 +196,8 @@ int RunVerify(int count, uint32_t firstSeed) {
 } // namespace
 
 int main(int argc, char** argv) {
-    int maxLevel = MaxLevel;
+    int minLevel = 0, maxLevel = MaxLevel, onlyAlgo = -1;
+    std::string onlySet;
     double cap = 30;
     bool withReference = true;
     int verify = 0;
@@ -201,15 +206,19 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--max-level" && hasValue) maxLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
+        else if (arg == "--min-level" && hasValue) minLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
+        else if (arg == "--algo" && hasValue) onlyAlgo = std::clamp(std::atoi(argv[++i]), 0, 3);
+        else if (arg == "--set" && hasValue) onlySet = argv[++i];
         else if (arg == "--cap" && hasValue) cap = std::atof(argv[++i]);
         else if (arg == "--no-reference") withReference = false;
         else if (arg == "--verify" && hasValue) verify = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--seed" && hasValue) seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else {
-            std::fprintf(stderr, "usage: tessaron-bench [--max-level L] [--cap SECONDS] [--no-reference]\n"
+            std::fprintf(stderr, "usage: tessaron-bench [--min-level L] [--max-level L] [--algo 0-3] [--set opening|middle|end]\n"
+                                 "                      [--cap SECONDS] [--no-reference]\n"
                                  "       tessaron-bench --verify POSITIONS [--seed S]\n");
             return 2;
         }
     }
-    return verify ? RunVerify(verify, seed) : RunBenchmark(maxLevel, cap, withReference);
+    return verify ? RunVerify(verify, seed) : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet);
 }

@@ -1,7 +1,6 @@
 #include "FastSearch.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "CandidateList.h"
 #include "OnePly.h"
@@ -12,8 +11,6 @@ namespace {
 // wider than every value, so that a search with it is exact.
 constexpr int Infinite = 10000;
 constexpr int Widest = Infinite + 1;
-int IterationsBeforeTop = 8;
-bool UseLeafParent = true;
 
 // Kinds of nodes, kept apart in the transposition table because their values differ.
 //   Exact: Complete and Branch and Bound; every node without moves scores its difference.
@@ -73,6 +70,19 @@ inline int FutileBound(SidePosition pos, int gain, SidePosition child, Bitboard 
     return bound;
 }
 
+// A lower bound on the best gain of the opponent's reply after a move to `to` (-1 when the
+// opponent might have no move at all): a clone next to `to` takes back at least the
+// destination; otherwise any clone gains at least 1.
+inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, int to) {
+    int floor = -1;
+    for (Bitboard cells = Cells.Neighbours[to] & emptyAfter; cells; cells &= cells - 1) {
+        const int cell = LowestCell(cells);
+        if (Cells.Neighbours[cell] & opponent) floor = std::max(floor, 1 + 2 * PopCount(Cells.Neighbours[cell] & mover));
+    }
+    if (floor < 0 && HasClone(opponent, emptyAfter)) floor = 1;
+    return floor;
+}
+
 // Nodes between two polls of the stop request: well under a millisecond of work.
 constexpr uint64_t StopPollInterval = 4096;
 
@@ -100,8 +110,6 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         m_playable = masks.Playable;
         m_tableValid = true;
     }
-    if (const char* e = getenv("TESS_ID")) IterationsBeforeTop = atoi(e);
-    if (const char* e = getenv("TESS_LP")) UseLeafParent = atoi(e);
     m_progress = progress;
     m_aborted = false;
     m_nodes = 0;
@@ -202,36 +210,30 @@ int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves
     return filled;
 }
 
-// The hinted move first, then by immediate gain, highest first (a stable counting sort).
-// Above leaves only the best-gain move is brought forward: there a cut-off comes from the
-// first moves or not at all, and futility makes the rest cheap in any order.
-void FastEngine::OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo, bool aboveLeaves) {
-    int start = 0;
-    if (hintTo != NoCell)
-        for (int i = 0; i < count; ++i)
-            if (moves[i].To == hintTo && moves[i].From == hintFrom && !moves[i].IsFirst) {
-                std::swap(moves[0], moves[i]);
-                start = 1;
-                break;
-            }
-    if (aboveLeaves) {
-        int bestIndex = start;
-        for (int i = start + 1; i < count; ++i)
-            if (moves[i].Gain > moves[bestIndex].Gain) bestIndex = i;
-        if (bestIndex < count) std::swap(moves[start], moves[bestIndex]);
-        return;
-    }
+// By immediate gain, highest first; a stable counting sort.
+void FastEngine::OrderMoves(TreeMove* moves, int count) {
     int counts[14] = {};
-    for (int i = start; i < count; ++i) ++counts[moves[i].Gain];
+    for (int i = 0; i < count; ++i) ++counts[moves[i].Gain];
     int offsets[14];
-    int next = start;
-    for (int g = 13; g >= 0; --g) {
+    for (int g = 13, next = 0; g >= 0; --g) {
         offsets[g] = next;
         next += counts[g];
     }
-    TreeMove sorted[MaxMoves];
-    for (int i = start; i < count; ++i) sorted[offsets[moves[i].Gain]++] = moves[i];
-    std::copy(sorted + start, sorted + count, moves + start);
+    TreeMove* sorted = m_sortBuffer.data();
+    for (int i = 0; i < count; ++i) sorted[offsets[moves[i].Gain]++] = moves[i];
+    std::copy(sorted, sorted + count, moves);
+}
+
+// The move that was best here before first, then by immediate gain (Home Made's lists are
+// short).
+void FastEngine::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo) {
+    std::stable_sort(moves, moves + count, [](const TreeMove& a, const TreeMove& b) { return a.Gain > b.Gain; });
+    if (hintTo == NoCell) return;
+    for (int i = 0; i < count; ++i)
+        if (moves[i].To == hintTo && moves[i].From == hintFrom) {
+            std::rotate(moves, moves + i, moves + i + 1);
+            return;
+        }
 }
 
 // Step 2. A full-width node of depth 1, whose children are leaves. Its moves are taken by
@@ -279,12 +281,22 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
         const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
         const Bitboard opponent = pos.Theirs & ~captured;
         const Bitboard mover = pos.Mine | CellBit(to) | captured;
+        const Bitboard emptyAfter = empty & ~CellBit(to);
         const int gain = 2 * PopCount(captured);
         const bool clone = near & CellBit(to);
-        const int bound = difference + gain + (clone ? 1 : 0) - 1;
-        if (bound <= alpha && HasClone(opponent, empty & ~CellBit(to))) {
-            best = std::max(best, bound);
-            continue;
+        const bool jump = far & CellBit(to);
+        // Bounds on every move to this cell: the clone, and any jump (which leaves one piece
+        // fewer to take back, and frees a cell).
+        const int floor = ReplyFloor(opponent, mover, emptyAfter, to);
+        const int jumpFloor = floor >= 3 ? std::max(floor - 2, 3) : floor;
+        if (floor >= 0) {
+            const int cloneBound = clone ? difference + gain + 1 - floor : -Widest;
+            const int jumpBound = jump ? difference + gain - jumpFloor : -Widest;
+            const int bound = std::max(cloneBound, jumpBound);
+            if (bound <= alpha) {
+                best = std::max(best, bound);
+                continue;
+            }
         }
         if (clone) {
             const int value = -LeafValue({opponent, mover}, exactLeaves);
@@ -293,13 +305,12 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
                 if (best > alpha && (alpha = best) >= beta) return best;
             }
         }
-        if (!(far & CellBit(to))) continue;
+        if (!jump) continue;
         for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
             const int from = LowestCell(sources);
-            const int jumpBound = difference + gain - 1;
             int value;
-            if (jumpBound <= alpha && HasClone(opponent, (empty & ~CellBit(to)) | CellBit(from)))
-                value = jumpBound;
+            if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
+                value = difference + gain - jumpFloor;
             else
                 value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves);
             if (value > best) {
@@ -317,7 +328,7 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
 int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
     if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
-    if (depth == 1 && UseLeafParent) return AboveLeaves(pos, alpha, beta, kind);
+    if (depth == 1) return AboveLeaves(pos, alpha, beta, kind);
 
     const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
     if (probe.Exact) {
@@ -330,44 +341,58 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     }
 
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
-    TreeMove* moves = m_moves[ply].data();
-    const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
-    const int count = GenerateFullWidth(pos, empty, markFirst, moves);
-    if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    OrderMoves(moves, count, probe.HintFrom, probe.HintTo, depth == 1);
-    if (depth == 1) m_nodes += count;
-
     const int alphaAtStart = alpha;
     int best = -Widest;
     int bestFrom = NoCell;
     int bestTo = NoCell;
-    for (int i = 0; i < count; ++i) {
-        const TreeMove& move = moves[i];
-        const SidePosition child = Play(pos, move.From, move.To);
-        const int childKind = ChildKind(kind, move.IsFirst);
+    int searched = 0;
+    // Searches one move; true when it cuts the node off.
+    auto search = [&](int from, int to, bool isFirst) {
+        const SidePosition child = Play(pos, from, to);
+        const int childKind = ChildKind(kind, isFirst);
         int value;
-        if (depth == 1) {
-            value = FutileBound(pos, move.Gain, child, m_playable, alpha);
-            if (value == NotFutile) value = -LeafValue(child, TerminalExact(childKind));
-        } else if (i == 0) {
+        if (searched++ == 0) {
             value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
         } else {
             value = -FullWidthNode(child, depth - 1, -alpha - 1, -alpha, childKind, ply + 1);
             if (value > alpha && value < beta && !m_aborted)
                 value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
         }
-        if (m_aborted) return 0;
+        if (m_aborted) return true;
         if (value > best) {
             best = value;
-            bestFrom = move.IsFirst && (Cells.Neighbours[move.From] & CellBit(move.To)) ? NoCell : move.From;
-            bestTo = move.To;
-            if (best > alpha) {
-                alpha = best;
-                if (alpha >= beta) break;
-            }
+            bestFrom = isFirst && (Cells.Neighbours[from] & CellBit(to)) ? NoCell : from;
+            bestTo = to;
+            if (best > alpha) alpha = best;
         }
-    }
+        return alpha >= beta;
+    };
 
+    // Stage 1. The move that was best here before, before any move is generated: it often
+    // cuts the node off at once.
+    const bool hinted = probe.HintTo != NoCell && (empty & CellBit(probe.HintTo)) &&
+                        (probe.HintFrom == NoCell ? (Cells.Neighbours[probe.HintTo] & pos.Mine) != 0
+                                                  : (pos.Mine & CellBit(probe.HintFrom)) != 0);
+    if (hinted && search(probe.HintFrom, probe.HintTo, false)) return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
+
+    // Stage 2. Every move, the best immediate gain first.
+    TreeMove* moves = m_moves[ply].data();
+    const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
+    const int count = GenerateFullWidth(pos, empty, markFirst, moves);
+    if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    OrderMoves(moves, count);
+    for (int i = 0; i < count; ++i) {
+        const TreeMove& move = moves[i];
+        if (hinted && !move.IsFirst && move.To == probe.HintTo && move.From == probe.HintFrom) continue;
+        if (search(move.From, move.To, move.IsFirst)) break;
+    }
+    return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
+}
+
+// Stores what a node learnt and returns its value (nothing is stored once stopped).
+int FastEngine::Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
+                       int bestTo) {
+    if (m_aborted) return 0;
     const int lower = best > alphaAtStart ? best : -Widest;
     const int upper = best < beta ? best : Widest;
     m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
@@ -394,7 +419,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
     TreeMove* moves = m_moves[ply].data();
     const int count = SelectHomeMade(pos, empty, moves);
     if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
-    OrderMoves(moves, count, probe.HintFrom, probe.HintTo, depth == 1);
+    MoveHintFirst(moves, count, probe.HintFrom, probe.HintTo);
     if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;
@@ -446,15 +471,6 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     const int mineCount = PopCount(root.Mine);
     if (m_progress) m_progress->SetMaximum(mineCount);
     const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
-
-    // Shallower searches of the root first: they leave the best moves of most positions of
-    // the tree in the table, which orders the final search.
-    for (int depth = std::max(1, level - IterationsBeforeTop); depth < level && !m_aborted; ++depth)
-        FullWidthNode(root, depth, -Widest, Widest, rootKind, 0);
-    if (m_aborted) {
-        outcome.Stopped = true;
-        return outcome;
-    }
 
     int best = -1000;
     bool firstMove = true;
@@ -525,12 +541,6 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
         }
     }
     if (m_progress) m_progress->SetMaximum(n);
-
-    for (int depth = 1; depth < level && !m_aborted; ++depth) HomeMadeNode(root, depth, -Widest, Widest, 0);
-    if (m_aborted) {
-        outcome.Stopped = true;
-        return outcome;
-    }
 
     int best = -1000;
     int bestSlot = 0;

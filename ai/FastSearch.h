@@ -69,7 +69,9 @@ private:
 
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
-    static void OrderMoves(TreeMove* moves, int count, int hintFrom, int hintTo, bool aboveLeaves);
+    void OrderMoves(TreeMove* moves, int count);
+    static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
+    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom, int bestTo);
 
     bool PollStop();
 
@@ -82,4 +84,5 @@ private:
     uint64_t m_nodes = 0;
     uint64_t m_nextPoll = 0;
     std::array<std::array<TreeMove, MaxMoves>, MaxPly> m_moves{};
+    std::array<TreeMove, MaxMoves> m_sortBuffer{};
 };

@@ -113,6 +113,7 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
     m_progress = progress;
     m_aborted = false;
     m_nodes = 0;
+    m_killers.fill({NoCell, NoCell, 0, 0});
     m_nextPoll = StopPollInterval;
     m_branch = settings.Branch;
     const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
@@ -129,11 +130,14 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
 
 // Step 1. The leaf: the best one-ply score, from the reach of the side and the opponent
 // pieces around each target; no move list is built.
-int FastEngine::LeafValue(SidePosition pos, bool terminalExact) const {
+// A value of `enough` or more may be returned as soon as it is reached: the caller then
+// learns only that the value is at least that much, which is all it needs.
+int FastEngine::LeafValue(SidePosition pos, bool terminalExact, int enough) const {
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
     const Reach reach = ReachOf(pos.Mine, empty);
     if (!reach.Any()) return terminalExact ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    return PopCount(pos.Mine) - PopCount(pos.Theirs) + BestGain(reach, pos.Theirs);
+    const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
+    return difference + BestGain(reach, pos.Theirs, enough - difference);
 }
 
 // Moves of an inner full-width node: one clone per target cell, every jump, and, when
@@ -299,7 +303,7 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
             }
         }
         if (clone) {
-            const int value = -LeafValue({opponent, mover}, exactLeaves);
+            const int value = -LeafValue({opponent, mover}, exactLeaves, -alpha);
             if (value > best) {
                 best = value;
                 if (best > alpha && (alpha = best) >= beta) return best;
@@ -312,7 +316,7 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
             if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
                 value = difference + gain - jumpFloor;
             else
-                value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves);
+                value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves, -alpha);
             if (value > best) {
                 best = value;
                 if (best > alpha && (alpha = best) >= beta) return best;
@@ -373,9 +377,39 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     const bool hinted = probe.HintTo != NoCell && (empty & CellBit(probe.HintTo)) &&
                         (probe.HintFrom == NoCell ? (Cells.Neighbours[probe.HintTo] & pos.Mine) != 0
                                                   : (pos.Mine & CellBit(probe.HintFrom)) != 0);
-    if (hinted && search(probe.HintFrom, probe.HintTo, false)) return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
+    if (hinted && search(probe.HintFrom, probe.HintTo, false))
+        return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
 
-    // Stage 2. Every move, the best immediate gain first.
+    // Stage 2. The move that refuted a sibling (the killer), if it is legal here.
+    const TreeMove killer = m_killers[ply];
+    const bool killerTried = killer.To != NoCell && !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
+                             (empty & CellBit(killer.To)) &&
+                             (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
+                                                    : (pos.Mine & CellBit(killer.From)) != 0);
+    if (killerTried && search(killer.From, killer.To, false)) return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
+
+    // Stage 3. The clone of the best immediate gain, found from the clone targets alone.
+    int greedyTo = NoCell;
+    {
+        Bitboard near = 0;
+        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) near |= Cells.Neighbours[LowestCell(pieces)];
+        int greedyCaptures = -1;
+        for (Bitboard t = near & empty; t; t &= t - 1) {
+            const int to = LowestCell(t);
+            const int captures = CapturesAt(to, pos.Theirs);
+            if (captures > greedyCaptures) {
+                greedyCaptures = captures;
+                greedyTo = to;
+            }
+        }
+        if ((hinted && probe.HintFrom == NoCell && probe.HintTo == greedyTo) ||
+            (killerTried && killer.From == NoCell && killer.To == greedyTo))
+            greedyTo = NoCell;
+        if (greedyTo != NoCell && search(NoCell, greedyTo, false))
+            return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
+    }
+
+    // Stage 4. Every other move, the best immediate gain first.
     TreeMove* moves = m_moves[ply].data();
     const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
     const int count = GenerateFullWidth(pos, empty, markFirst, moves);
@@ -384,8 +418,17 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     for (int i = 0; i < count; ++i) {
         const TreeMove& move = moves[i];
         if (hinted && !move.IsFirst && move.To == probe.HintTo && move.From == probe.HintFrom) continue;
-        if (search(move.From, move.To, move.IsFirst)) break;
+        if (!move.IsFirst && move.From == NoCell && move.To == greedyTo) continue;
+        if (killerTried && !move.IsFirst && move.To == killer.To && move.From == killer.From) continue;
+        if (search(move.From, move.To, move.IsFirst)) return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
     }
+    return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
+}
+
+// A move cut the node off: it becomes the killer of this ply, which its siblings try early.
+int FastEngine::Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
+                       int bestTo, int ply) {
+    if (!m_aborted) m_killers[ply] = {static_cast<int8_t>(bestFrom), static_cast<int8_t>(bestTo), 0, 0};
     return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
 }
 
@@ -438,7 +481,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
         int value;
         if (depth == 1) {
             value = FutileBound(pos, move.Gain, child, m_playable, alpha);
-            if (value == NotFutile) value = -LeafValue(child, true);
+            if (value == NotFutile) value = -LeafValue(child, true, -alpha);
         } else if (i == 0) {
             value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
         } else {

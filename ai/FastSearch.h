@@ -65,12 +65,14 @@ private:
     int AboveLeaves(SidePosition pos, int alpha, int beta, int kind);
     int FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply);
     int HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply);
-    int LeafValue(SidePosition pos, bool terminalExact) const;
+    int LeafValue(SidePosition pos, bool terminalExact, int enough = 1 << 20) const;
 
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
     void OrderMoves(TreeMove* moves, int count);
     static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
+    int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom, int bestTo,
+               int ply);
     int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom, int bestTo);
 
     bool PollStop();
@@ -85,4 +87,5 @@ private:
     uint64_t m_nextPoll = 0;
     std::array<std::array<TreeMove, MaxMoves>, MaxPly> m_moves{};
     std::array<TreeMove, MaxMoves> m_sortBuffer{};
+    std::array<TreeMove, MaxPly> m_killers{};
 };

@@ -40,17 +40,24 @@ inline bool HasMove(Bitboard mine, Bitboard empty) {
 inline int CapturesAt(int target, Bitboard theirs) { return PopCount(Cells.Neighbours[target] & theirs); }
 
 // The one-ply gain of the best move: 1 + 2 x captures for a clone, 2 x captures for a jump.
-// The reach must not be empty.
-inline int BestGain(const Reach& reach, Bitboard theirs) {
+// The reach must not be empty. The scan may stop early at a gain of `enough` or more, when
+// the caller needs no more than to know that.
+inline int BestGain(const Reach& reach, Bitboard theirs, int enough = 13) {
     int best = -1;
     for (Bitboard t = reach.Clone; t; t &= t - 1) {
         const int gain = 1 + 2 * CapturesAt(LowestCell(t), theirs);
-        if (gain > best) best = gain;
+        if (gain > best) {
+            best = gain;
+            if (best >= enough) return best;
+        }
     }
     if (best == 13) return best; // no jump can beat a clone that takes six
     for (Bitboard t = reach.JumpOnly; t; t &= t - 1) {
         const int gain = 2 * CapturesAt(LowestCell(t), theirs);
-        if (gain > best) best = gain;
+        if (gain > best) {
+            best = gain;
+            if (best >= enough) return best;
+        }
     }
     return best;
 }

@@ -70,6 +70,21 @@ inline int FutileBound(SidePosition pos, int gain, SidePosition child, Bitboard 
     return bound;
 }
 
+// Whether a side can clone whatever move its opponent makes first. Two of its pieces with
+// two empty neighbours each, three or more cells apart, are enough: one move captures only
+// pieces next to its destination, which cannot be next to both, and fills only one of the
+// cells around a piece.
+inline bool AlwaysClones(Bitboard pieces, Bitboard empty) {
+    Bitboard roomy = 0;
+    for (Bitboard p = pieces; p; p &= p - 1) {
+        const int cell = LowestCell(p);
+        if (PopCount(Cells.Neighbours[cell] & empty) >= 2) roomy |= CellBit(cell);
+    }
+    if (!roomy) return false;
+    const int first = LowestCell(roomy);
+    return (roomy & ~(CellBit(first) | Cells.Neighbours[first] | Cells.Ring2[first])) != 0;
+}
+
 // A lower bound on the best gain of the opponent's reply after a move to `to` (-1 when the
 // opponent might have no move at all): a clone next to `to` takes back at least the
 // destination; otherwise any clone gains at least 1.
@@ -231,7 +246,12 @@ void FastEngine::OrderMoves(TreeMove* moves, int count) {
 // The move that was best here before first, then by immediate gain (Home Made's lists are
 // short).
 void FastEngine::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo) {
-    std::stable_sort(moves, moves + count, [](const TreeMove& a, const TreeMove& b) { return a.Gain > b.Gain; });
+    for (int i = 1; i < count; ++i) { // a stable insertion sort: no buffer to allocate
+        const TreeMove move = moves[i];
+        int j = i;
+        for (; j > 0 && moves[j - 1].Gain < move.Gain; --j) moves[j] = moves[j - 1];
+        moves[j] = move;
+    }
     if (hintTo == NoCell) return;
     for (int i = 0; i < count; ++i)
         if (moves[i].To == hintTo && moves[i].From == hintFrom) {
@@ -276,12 +296,27 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
         next += counts[g];
     }
     int8_t ordered[CellCount];
-    for (int i = 0; i < total; ++i) ordered[offsets[gains[i]]++] = targets[i];
+    uint8_t orderedGains[CellCount];
+    for (int i = 0; i < total; ++i) {
+        orderedGains[offsets[gains[i]]] = gains[i];
+        ordered[offsets[gains[i]]++] = targets[i];
+    }
     m_nodes += total;
 
     int best = -Widest;
+    int alwaysClones = -1; // not yet known
     for (int i = 0; i < total; ++i) {
         const int to = ordered[i];
+        // Once even a reply gaining only 1 leaves this and every later (smaller) gain at or
+        // below alpha, the node fails low, provided the opponent can clone after any move.
+        const int plainBound = difference + orderedGains[i] - 1;
+        if (plainBound <= alpha) {
+            if (alwaysClones < 0) alwaysClones = AlwaysClones(pos.Theirs, empty);
+            if (alwaysClones) {
+                best = std::max(best, plainBound);
+                break;
+            }
+        }
         const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
         const Bitboard opponent = pos.Theirs & ~captured;
         const Bitboard mover = pos.Mine | CellBit(to) | captured;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <thread>
 
@@ -10,6 +12,23 @@
 #include "ai/FastSearch.h"
 #include "tools/RandomPositions.h"
 #include "tools/SearchQuery.h"
+
+// Every allocation of this test program is counted, so a test can show that a search
+// allocates nothing once its engine exists.
+namespace {
+std::atomic<long> allocations{0};
+}
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+// The replaced operator new takes its memory from malloc, so free is the matching release.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -169,6 +188,18 @@ TEST(FastEngine, StopsInsideALongTopLevelStep) {
     const ValueGrid grid = RandomPlayout(American, 30, 2);
     EXPECT_EQ(FormatSearchAnswer(engine.Search(grid, 1, MakeSearchSettings(Complete, 2, 5), nullptr)),
               Answer(EngineKind::Reference, grid, 1, Complete, 2, 5));
+}
+
+TEST(FastEngine, AllocatesNothingWhileSearching) {
+    FastEngine engine(TestTableLog2);
+    const ValueGrid grid = RandomPlayout(Standard, 26, 9);
+    for (int algo : {Complete, AlphaBeta, HomeMade}) {
+        RecordingProgress progress;
+        progress.maxima.reserve(4);
+        const long before = allocations;
+        engine.Search(grid, 1, MakeSearchSettings(algo, 4, 30), &progress);
+        EXPECT_EQ(allocations - before, 0) << algo;
+    }
 }
 
 TEST(FastEngine, SearchesFromSeveralThreadsTakeTurns) {

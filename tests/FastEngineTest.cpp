@@ -86,29 +86,44 @@ TEST(Bitboard, TablesFollowTheBoard) {
 // cramped positions only). tessaron-bench --verify runs a longer comparison. The Alpha-Beta answers must include positions where they differ from
 // Complete's, or the test would not exercise that algorithm's rule for nodes without moves.
 TEST(FastEngine, AgreesWithTheLiteralSearches) {
-    int queries = 0, alphaBetaDiffers = 0, noMove = 0;
-    for (uint32_t seed = 1; seed <= 260; ++seed) {
+    int queries = 0, noMove = 0;
+    for (uint32_t seed = 1; seed <= 140; ++seed) {
         int side = 1;
         const ValueGrid grid = DifferentialPosition(seed, side);
         const std::size_t moves = LegalMoves(grid, side).size();
         for (int level = 0; level <= 3; ++level) {
             const int branch = 3 + static_cast<int>((seed * 11 + level) % 28);
-            std::string complete;
             for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
-                if ((level == 3 && moves > 30) || (level == 2 && algo == Complete && moves > 60)) continue;
+                if ((level == 3 && moves > 20) || (level == 2 && algo == Complete && moves > 50)) continue;
                 const std::string expected = Answer(EngineKind::Reference, grid, side, algo, level, branch);
                 ASSERT_EQ(Answer(EngineKind::Fast, grid, side, algo, level, branch), expected)
                     << GridText(grid) << ' ' << side << ' ' << algo << ' ' << level << ' ' << branch;
                 ++queries;
-                if (algo == BranchAndBound) complete = expected;
-                if (algo == AlphaBeta && expected != complete) ++alphaBetaDiffers;
                 if (expected.rfind("nomove", 0) == 0) ++noMove;
             }
         }
     }
-    EXPECT_GT(queries, 2500);
-    EXPECT_GT(alphaBetaDiffers, 0);
+    EXPECT_GT(queries, 1500);
     EXPECT_GT(noMove, 0);
+}
+
+// Late positions, where nodes without moves are common inside the tree: Alpha-Beta's rule for
+// them (a node whose alpha is above -1000 returns alpha) makes its answers differ from
+// Complete's on some of these, and the fast engine must follow it there too.
+TEST(FastEngine, FollowsAlphaBetasRuleForNodesWithoutMoves) {
+    int differFromComplete = 0;
+    for (uint32_t seed : {5u, 12u, 30u, 47u, 64u, 71u, 102u, 150u, 198u, 216u}) {
+        int side = 1;
+        const ValueGrid grid = RandomPlayout(1 + seed % 3, 60 + static_cast<int>(seed % 80), seed, &side);
+        if (seed % 2) side = OtherPlayer(side);
+        for (int level = 2; level <= 4; ++level) {
+            const std::string expected = Answer(EngineKind::Reference, grid, side, AlphaBeta, level, 5);
+            EXPECT_EQ(Answer(EngineKind::Fast, grid, side, AlphaBeta, level, 5), expected)
+                << GridText(grid) << ' ' << side << " level " << level;
+            if (expected != Answer(EngineKind::Fast, grid, side, Complete, level, 5)) ++differFromComplete;
+        }
+    }
+    EXPECT_GE(differFromComplete, 5);
 }
 
 TEST(FastEngine, CompleteAndBranchAndBoundGiveTheSameAnswerDeep) {

@@ -50,24 +50,10 @@ inline SidePosition Play(SidePosition pos, int from, int to) {
     return {pos.Theirs & ~captured, mover};
 }
 
-// Futility at a node whose children are leaves. After a move of gain g the difference is
-// (d + g) for the mover, and the opponent's best reply gains at least 1 whenever it can
-// clone at all, so the move is worth at most d + g - 1. When that cannot beat alpha, the
-// leaf need not be scored: the bound stands in for the value (the node then fails low and
-// returns an upper bound, as fail-soft alpha-beta does).
-constexpr int NotFutile = -Widest - 1;
-
 inline bool HasClone(Bitboard pieces, Bitboard empty) {
     for (; pieces; pieces &= pieces - 1)
         if (Cells.Neighbours[LowestCell(pieces)] & empty) return true;
     return false;
-}
-
-inline int FutileBound(SidePosition pos, int gain, SidePosition child, Bitboard playable, int alpha) {
-    const int bound = PopCount(pos.Mine) - PopCount(pos.Theirs) + gain - 1;
-    if (bound > alpha) return NotFutile;
-    if (!HasClone(child.Mine, playable & ~(child.Mine | child.Theirs))) return NotFutile;
-    return bound;
 }
 
 // Whether a side can clone whatever move its opponent makes first. Two of its pieces with
@@ -260,11 +246,16 @@ void FastEngine::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hin
         }
 }
 
-// Step 2. A full-width node of depth 1, whose children are leaves. Its moves are taken by
-// target cell, best gain first: all moves to one cell capture the same pieces, so one
-// futility test covers them all (a jump also frees its source, which can only give the
-// opponent more room to clone). The first-generated move needs no special care here: its
-// leaf scores a node without moves the same way as every other child's leaf does.
+// Step 2. A full-width node of depth 1, whose children are leaves.
+// Futility: after a move of gain g the mover leads by d + g, and whenever the opponent can
+// reply at all its best reply gains at least ReplyFloor, so the move is worth at most
+// d + g - floor. When that cannot beat alpha the leaf is not scored; the bound stands in
+// for the value, and the node fails low with an upper bound, as fail-soft alpha-beta may.
+// The moves are taken by target cell, best gain first: all moves to one cell capture the
+// same pieces, so one test covers them all (a jump leaves one piece fewer next to the
+// destination and frees a cell, which the jump floor allows for). The first-generated move
+// needs no special care here: its leaf scores a node without moves the same way as every
+// other child's leaf does.
 int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
     Bitboard near = 0, far = 0;
@@ -515,8 +506,10 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
         const SidePosition child = Play(pos, move.From, move.To);
         int value;
         if (depth == 1) {
-            value = FutileBound(pos, move.Gain, child, m_playable, alpha);
-            if (value == NotFutile) value = -LeafValue(child, true, -alpha);
+            // The futility bound of the full-width nodes above leaves, move by move.
+            const int floor = ReplyFloor(child.Mine, child.Theirs, m_playable & ~(child.Mine | child.Theirs), move.To);
+            const int bound = PopCount(pos.Mine) - PopCount(pos.Theirs) + move.Gain - floor;
+            value = floor >= 0 && bound <= alpha ? bound : -LeafValue(child, true, -alpha);
         } else if (i == 0) {
             value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
         } else {

@@ -31,7 +31,8 @@ struct CellTables {
 
 constexpr CellTables BuildCellTables() {
     CellTables t{};
-    for (auto& row : t.Index) row.fill(NoCell);
+    for (auto& row : t.Index)
+        row.fill(NoCell);
     int next = 0;
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col)
@@ -48,8 +49,10 @@ constexpr CellTables BuildCellTables() {
             const int target = CellValid(row, col) ? t.Index[row][col] : NoCell;
             t.Targets[cell][j] = static_cast<int8_t>(target);
             if (target == NoCell) continue;
-            if (j < NeighbourCount) t.Neighbours[cell] |= Bitboard{1} << target;
-            else t.Ring2[cell] |= Bitboard{1} << target;
+            if (j < NeighbourCount)
+                t.Neighbours[cell] |= Bitboard{1} << target;
+            else
+                t.Ring2[cell] |= Bitboard{1} << target;
         }
     }
     return t;
@@ -57,9 +60,15 @@ constexpr CellTables BuildCellTables() {
 
 inline constexpr CellTables Cells = BuildCellTables();
 
-constexpr Bitboard CellBit(int cell) { return Bitboard{1} << cell; }
-constexpr int PopCount(Bitboard b) { return std::popcount(b); }
-constexpr int LowestCell(Bitboard b) { return std::countr_zero(b); }
+constexpr Bitboard CellBit(int cell) {
+    return Bitboard{1} << cell;
+}
+constexpr int PopCount(Bitboard b) {
+    return std::popcount(b);
+}
+constexpr int LowestCell(Bitboard b) {
+    return std::countr_zero(b);
+}
 
 // The position as the fast searches see it: the pieces of the side to move and of its
 // opponent. Which cells are playable at all (not blocked) is fixed for a whole search.

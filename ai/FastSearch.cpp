@@ -30,17 +30,24 @@ enum NodeKind : int {
 // which is the parent's alpha until the first generated move has been searched.
 constexpr int ChildKind(int kind, bool firstMove) {
     switch (kind) {
-    case BothOpen: return firstMove ? BothOpen : AlphaOpen;
-    case AlphaOpen: return firstMove ? BetaOpen : Closed;
-    case BetaOpen: return AlphaOpen;
-    case Closed: return Closed;
-    default: return ExactKind;
+    case BothOpen:
+        return firstMove ? BothOpen : AlphaOpen;
+    case AlphaOpen:
+        return firstMove ? BetaOpen : Closed;
+    case BetaOpen:
+        return AlphaOpen;
+    case Closed:
+        return Closed;
+    default:
+        return ExactKind;
     }
 }
 
 // Whether a node of this kind without moves scores 10 x (mine - theirs); otherwise it
 // returns its alpha, a loss beyond every score.
-constexpr bool TerminalExact(int kind) { return kind != BetaOpen && kind != Closed; }
+constexpr bool TerminalExact(int kind) {
+    return kind != BetaOpen && kind != Closed;
+}
 
 // The position after a move, seen from the opponent, who moves next.
 inline SidePosition Play(SidePosition pos, int from, int to) {
@@ -78,7 +85,8 @@ inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, in
     int floor = -1;
     for (Bitboard cells = Cells.Neighbours[to] & emptyAfter; cells; cells &= cells - 1) {
         const int cell = LowestCell(cells);
-        if (Cells.Neighbours[cell] & opponent) floor = std::max(floor, 1 + 2 * PopCount(Cells.Neighbours[cell] & mover));
+        if (Cells.Neighbours[cell] & opponent)
+            floor = std::max(floor, 1 + 2 * PopCount(Cells.Neighbours[cell] & mover));
     }
     if (floor < 0 && HasClone(opponent, emptyAfter)) floor = 1;
     return floor;
@@ -120,9 +128,15 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
     const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
     SearchOutcome outcome;
     switch (settings.Algo) {
-    case HomeMade: outcome = SearchHomeMade(root, settings.Level); break;
-    case AlphaBeta: outcome = SearchFullWidth(root, settings.Level, BothOpen); break;
-    default: outcome = SearchFullWidth(root, settings.Level, ExactKind); break;
+    case HomeMade:
+        outcome = SearchHomeMade(root, settings.Level);
+        break;
+    case AlphaBeta:
+        outcome = SearchFullWidth(root, settings.Level, BothOpen);
+        break;
+    default:
+        outcome = SearchFullWidth(root, settings.Level, ExactKind);
+        break;
     }
     if (m_aborted) outcome.Stopped = true;
     m_progress = nullptr;
@@ -146,10 +160,12 @@ int FastEngine::LeafValue(SidePosition pos, bool terminalExact, int enough) cons
 int FastEngine::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const {
     int count = 0;
     Bitboard near = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) near |= Cells.Neighbours[LowestCell(pieces)];
+    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
+        near |= Cells.Neighbours[LowestCell(pieces)];
     for (Bitboard t = near & empty; t; t &= t - 1) {
         const int to = LowestCell(t);
-        moves[count++] = {NoCell, static_cast<int8_t>(to), static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
+        moves[count++] = {NoCell, static_cast<int8_t>(to),
+                          static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
     }
     for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
@@ -168,7 +184,8 @@ int FastEngine::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFir
                 if (to == NoCell || !(empty & CellBit(to))) continue;
                 const bool clone = j < NeighbourCount;
                 const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
-                moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<uint8_t>(gain), 1};
+                moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
+                                  static_cast<uint8_t>(gain), 1};
                 break;
             }
             break;
@@ -205,7 +222,8 @@ int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves
             moves[slot] = {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<uint8_t>(gain), 0};
             if (filled == n) {
                 lowest = 0;
-                while (!slotsOfGain[lowest]) ++lowest;
+                while (!slotsOfGain[lowest])
+                    ++lowest;
             }
         }
     }
@@ -218,14 +236,16 @@ int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves
 // By immediate gain, highest first; a stable counting sort.
 void FastEngine::OrderMoves(TreeMove* moves, int count) {
     int counts[14] = {};
-    for (int i = 0; i < count; ++i) ++counts[moves[i].Gain];
+    for (int i = 0; i < count; ++i)
+        ++counts[moves[i].Gain];
     int offsets[14];
     for (int g = 13, next = 0; g >= 0; --g) {
         offsets[g] = next;
         next += counts[g];
     }
     TreeMove* sorted = m_sortBuffer.data();
-    for (int i = 0; i < count; ++i) sorted[offsets[moves[i].Gain]++] = moves[i];
+    for (int i = 0; i < count; ++i)
+        sorted[offsets[moves[i].Gain]++] = moves[i];
     std::copy(sorted, sorted + count, moves);
 }
 
@@ -235,7 +255,8 @@ void FastEngine::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hin
     for (int i = 1; i < count; ++i) { // a stable insertion sort: no buffer to allocate
         const TreeMove move = moves[i];
         int j = i;
-        for (; j > 0 && moves[j - 1].Gain < move.Gain; --j) moves[j] = moves[j - 1];
+        for (; j > 0 && moves[j - 1].Gain < move.Gain; --j)
+            moves[j] = moves[j - 1];
         moves[j] = move;
     }
     if (hintTo == NoCell) return;
@@ -287,7 +308,8 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
     int alwaysClones = -1; // not yet known
     for (int round = 13; round >= 0; --round) {
         const int k = round / 2;
-        const Bitboard withK = ((k & 1) ? ones : ~ones) & ((k & 2) ? twos : ~twos) & ((k & 4) ? fours : ~fours);
+        const Bitboard withK =
+            ((k & 1) ? ones : ~ones) & ((k & 2) ? twos : ~twos) & ((k & 4) ? fours : ~fours);
         const Bitboard targets = withK & ((round & 1) ? near : far & ~near);
         if (!targets) continue;
         // Once even a reply gaining only 1 leaves this gain and every smaller one at or
@@ -302,48 +324,48 @@ int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
         }
         for (Bitboard t = targets; t; t &= t - 1) {
             const int to = LowestCell(t);
-        const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
-        const Bitboard opponent = pos.Theirs & ~captured;
-        const Bitboard mover = pos.Mine | CellBit(to) | captured;
-        const Bitboard emptyAfter = empty & ~CellBit(to);
-        const int gain = 2 * PopCount(captured);
-        const bool clone = near & CellBit(to);
-        const bool jump = far & CellBit(to);
-        // Bounds on every move to this cell: the clone, and any jump (which leaves one piece
-        // fewer to take back, and frees a cell).
-        const int floor = ReplyFloor(opponent, mover, emptyAfter, to);
-        const int jumpFloor = floor >= 3 ? std::max(floor - 2, 3) : floor;
-        if (floor >= 0) {
-            const int cloneBound = clone ? difference + gain + 1 - floor : -Widest;
-            const int jumpBound = jump ? difference + gain - jumpFloor : -Widest;
-            const int bound = std::max(cloneBound, jumpBound);
-            if (bound <= alpha) {
-                best = std::max(best, bound);
-                continue;
+            const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
+            const Bitboard opponent = pos.Theirs & ~captured;
+            const Bitboard mover = pos.Mine | CellBit(to) | captured;
+            const Bitboard emptyAfter = empty & ~CellBit(to);
+            const int gain = 2 * PopCount(captured);
+            const bool clone = near & CellBit(to);
+            const bool jump = far & CellBit(to);
+            // Bounds on every move to this cell: the clone, and any jump (which leaves one piece
+            // fewer to take back, and frees a cell).
+            const int floor = ReplyFloor(opponent, mover, emptyAfter, to);
+            const int jumpFloor = floor >= 3 ? std::max(floor - 2, 3) : floor;
+            if (floor >= 0) {
+                const int cloneBound = clone ? difference + gain + 1 - floor : -Widest;
+                const int jumpBound = jump ? difference + gain - jumpFloor : -Widest;
+                const int bound = std::max(cloneBound, jumpBound);
+                if (bound <= alpha) {
+                    best = std::max(best, bound);
+                    continue;
+                }
             }
-        }
-        if (clone) {
-            const int value = -LeafValue({opponent, mover}, exactLeaves, -alpha);
-            if (value > best) {
-                best = value;
-                if (best > alpha && (alpha = best) >= beta) return best;
+            if (clone) {
+                const int value = -LeafValue({opponent, mover}, exactLeaves, -alpha);
+                if (value > best) {
+                    best = value;
+                    if (best > alpha && (alpha = best) >= beta) return best;
+                }
             }
-        }
-        if (!jump) continue;
-        for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
-            const int from = LowestCell(sources);
-            int value;
-            if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
-                value = difference + gain - jumpFloor;
-            else
-                value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves, -alpha);
-            if (value > best) {
-                best = value;
-                if (best > alpha && (alpha = best) >= beta) return best;
+            if (!jump) continue;
+            for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
+                const int from = LowestCell(sources);
+                int value;
+                if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
+                    value = difference + gain - jumpFloor;
+                else
+                    value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves, -alpha);
+                if (value > best) {
+                    best = value;
+                    if (best > alpha && (alpha = best) >= beta) return best;
+                }
             }
         }
     }
-        }
     return best;
 }
 
@@ -403,17 +425,20 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
 
     // Stage 2. The move that refuted a sibling (the killer), if it is legal here.
     const TreeMove killer = m_killers[ply];
-    const bool killerTried = killer.To != NoCell && !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
+    const bool killerTried = killer.To != NoCell &&
+                             !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
                              (empty & CellBit(killer.To)) &&
                              (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
                                                     : (pos.Mine & CellBit(killer.From)) != 0);
-    if (killerTried && search(killer.From, killer.To, false)) return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
+    if (killerTried && search(killer.From, killer.To, false))
+        return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
 
     // Stage 3. The clone of the best immediate gain, found from the clone targets alone.
     int greedyTo = NoCell;
     {
         Bitboard near = 0;
-        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) near |= Cells.Neighbours[LowestCell(pieces)];
+        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
+            near |= Cells.Neighbours[LowestCell(pieces)];
         int greedyCaptures = -1;
         for (Bitboard t = near & empty; t; t &= t - 1) {
             const int to = LowestCell(t);
@@ -441,21 +466,22 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
         if (hinted && !move.IsFirst && move.To == probe.HintTo && move.From == probe.HintFrom) continue;
         if (!move.IsFirst && move.From == NoCell && move.To == greedyTo) continue;
         if (killerTried && !move.IsFirst && move.To == killer.To && move.From == killer.From) continue;
-        if (search(move.From, move.To, move.IsFirst)) return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
+        if (search(move.From, move.To, move.IsFirst))
+            return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
     }
     return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
 }
 
 // A move cut the node off: it becomes the killer of this ply, which its siblings try early.
-int FastEngine::Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
-                       int bestTo, int ply) {
+int FastEngine::Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta,
+                       int bestFrom, int bestTo, int ply) {
     if (!m_aborted) m_killers[ply] = {static_cast<int8_t>(bestFrom), static_cast<int8_t>(bestTo), 0, 0};
     return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
 }
 
 // Stores what a node learnt and returns its value (nothing is stored once stopped).
-int FastEngine::Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
-                       int bestTo) {
+int FastEngine::Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta,
+                       int bestFrom, int bestTo) {
     if (m_aborted) return 0;
     const int lower = best > alphaAtStart ? best : -Widest;
     const int upper = best < beta ? best : Widest;
@@ -502,7 +528,8 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
         int value;
         if (depth == 1) {
             // The futility bound of the full-width nodes above leaves, move by move.
-            const int floor = ReplyFloor(child.Mine, child.Theirs, m_playable & ~(child.Mine | child.Theirs), move.To);
+            const int floor =
+                ReplyFloor(child.Mine, child.Theirs, m_playable & ~(child.Mine | child.Theirs), move.To);
             const int bound = PopCount(pos.Mine) - PopCount(pos.Theirs) + move.Gain - floor;
             value = floor >= 0 && bound <= alpha ? bound : -LeafValue(child, true, -alpha);
         } else if (i == 0) {
@@ -563,7 +590,8 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
             const SidePosition child = Play(root, from, to);
             int value;
             if (level == 0) {
-                value = PopCount(root.Mine) - PopCount(root.Theirs) + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
+                value = PopCount(root.Mine) - PopCount(root.Theirs) + (clone ? 1 : 0) +
+                        2 * CapturesAt(to, root.Theirs);
             } else if (level == 1) {
                 value = -LeafValue(child, TerminalExact(childKind));
             } else {
@@ -578,7 +606,8 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
             }
             if (value > best) {
                 best = value;
-                outcome.BestMove = {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col, clone};
+                outcome.BestMove = {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row,
+                                    Cells.Pos[to].Col, clone};
             }
         }
     }
@@ -603,7 +632,10 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
             if (to == NoCell || !(empty & CellBit(to))) continue;
             const bool clone = j < NeighbourCount;
             const int value = difference + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
-            InsertCandidate(list, {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col, value, clone}, n);
+            InsertCandidate(list,
+                            {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col,
+                             value, clone},
+                            n);
         }
     }
     if (m_progress) m_progress->SetMaximum(n);

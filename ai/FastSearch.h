@@ -29,7 +29,7 @@
 //   is the parent's first generated move, and the node's value is a pure function of
 //   (position, depth, kind). That value is then computed exactly by any alpha-beta order.
 class FastEngine {
-public:
+  public:
     // 2^19 buckets of four 24-byte entries: 48 MiB, allocated once with the engine.
     static constexpr int DefaultTableLog2 = 19;
 
@@ -39,7 +39,8 @@ public:
     // Progress: full-width searches report SetMaximum(own pieces) and one Step() per own
     // piece, before that piece's moves; Home Made reports SetMaximum(N) and one Step() per
     // slot. ShouldStop() is polled every few thousand nodes.
-    SearchOutcome Search(const ValueGrid& grid, int side, const SearchSettings& settings, SearchProgress* progress);
+    SearchOutcome Search(const ValueGrid& grid, int side, const SearchSettings& settings,
+                         SearchProgress* progress);
 
     // Forgets every stored position (for measurements that must start cold).
     void ClearTable();
@@ -47,7 +48,7 @@ public:
     // Nodes visited by the last search (depth-0 nodes included).
     uint64_t NodeCount() const { return m_nodes; }
 
-private:
+  private:
     // One generated move inside the tree. From is NoCell for a clone (all clones to one cell
     // give the same position) unless the move is a top-level or first-generated move.
     struct TreeMove {
@@ -71,9 +72,10 @@ private:
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
     void OrderMoves(TreeMove* moves, int count);
     static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
-    int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom, int bestTo,
-               int ply);
-    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom, int bestTo);
+    int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
+               int bestTo, int ply);
+    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
+               int bestTo);
 
     bool PollStop();
 

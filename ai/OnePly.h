@@ -37,7 +37,9 @@ inline bool HasMove(Bitboard mine, Bitboard empty) {
     return false;
 }
 
-inline int CapturesAt(int target, Bitboard theirs) { return PopCount(Cells.Neighbours[target] & theirs); }
+inline int CapturesAt(int target, Bitboard theirs) {
+    return PopCount(Cells.Neighbours[target] & theirs);
+}
 
 // The one-ply gain of the best move: 1 + 2 x captures for a clone, 2 x captures for a jump.
 // The reach must not be empty. The scan may stop early at a gain of `enough` or more, when
@@ -63,4 +65,6 @@ inline int BestGain(const Reach& reach, Bitboard theirs, int enough = 13) {
 }
 
 // The score of a side without moves: ten times its piece difference.
-inline int TerminalScore(Bitboard mine, Bitboard theirs) { return 10 * (PopCount(mine) - PopCount(theirs)); }
+inline int TerminalScore(Bitboard mine, Bitboard theirs) {
+    return 10 * (PopCount(mine) - PopCount(theirs));
+}

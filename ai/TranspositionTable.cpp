@@ -7,14 +7,16 @@ TranspositionTable::TranspositionTable(int bucketCountLog2)
       m_mask((std::size_t{1} << bucketCountLog2) - 1) {}
 
 TranspositionTable::Entry* TranspositionTable::BucketOf(Bitboard mine, Bitboard theirs, int kind) const {
-    uint64_t h = mine * 0x9E3779B97F4A7C15ULL ^ theirs * 0xC2B2AE3D27D4EB4FULL ^ static_cast<uint64_t>(kind) * 0x165667B19E3779F9ULL;
+    uint64_t h = mine * 0x9E3779B97F4A7C15ULL ^ theirs * 0xC2B2AE3D27D4EB4FULL ^
+                 static_cast<uint64_t>(kind) * 0x165667B19E3779F9ULL;
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ULL;
     h ^= h >> 32;
     return &m_entries[(h & m_mask) * BucketSize];
 }
 
-TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard theirs, int kind, int depth) const {
+TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard theirs, int kind,
+                                                   int depth) const {
     Probe probe;
     int hintDepth = -1;
     const Entry* bucket = BucketOf(mine, theirs, kind);
@@ -35,8 +37,8 @@ TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard their
     return probe;
 }
 
-void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int depth, int lower, int upper, int from,
-                               int to) {
+void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int depth, int lower, int upper,
+                               int from, int to) {
     Entry* bucket = BucketOf(mine, theirs, kind);
     mine = TagMine(mine);
     theirs = TagTheirs(theirs);

@@ -14,10 +14,10 @@
 // the owner clears the table when the playable cells change. The whole key is stored, so a
 // hit is never a hash collision. Clearing is instant: the three spare bits above the 61
 // cells of each stored bitboard hold the table's epoch, and entries of an older epoch count
-// as empty; only every 64th clear rewrites the memory. Entries for every depth of one position share a bucket,
-// which lets a node take its ordering hint from a shallower search of the same position.
+// as empty; only every 64th clear rewrites the memory. Entries for every depth of one position share a
+// bucket, which lets a node take its ordering hint from a shallower search of the same position.
 class TranspositionTable {
-public:
+  public:
     struct Entry {
         Bitboard Mine = 0;
         Bitboard Theirs = 0;
@@ -48,12 +48,13 @@ public:
 
     std::size_t SizeInBytes() const { return (m_mask + 1) * BucketSize * sizeof(Entry); }
 
-private:
+  private:
     Entry* BucketOf(Bitboard mine, Bitboard theirs, int kind) const;
     Bitboard TagMine(Bitboard mine) const { return mine | Bitboard(m_epoch & 7) << CellCount; }
     Bitboard TagTheirs(Bitboard theirs) const { return theirs | Bitboard(m_epoch >> 3) << CellCount; }
     bool Live(const Entry& e) const {
-        return e.Depth != EmptyDepth && (e.Mine >> CellCount) == (m_epoch & 7u) && (e.Theirs >> CellCount) == (m_epoch >> 3);
+        return e.Depth != EmptyDepth && (e.Mine >> CellCount) == (m_epoch & 7u) &&
+               (e.Theirs >> CellCount) == (m_epoch >> 3);
     }
 
     std::unique_ptr<Entry[]> m_entries;

@@ -26,8 +26,12 @@ void* operator new(std::size_t size) {
 // The replaced operator new takes its memory from malloc, so free is the matching release.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 #pragma GCC diagnostic pop
 
 namespace {
@@ -36,19 +40,20 @@ namespace {
 constexpr int TestTableLog2 = 12;
 
 std::string Answer(EngineKind engine, const ValueGrid& grid, int side, int algo, int level, int branch) {
-    return FormatSearchAnswer(SearchTopLevel(engine, grid, side, MakeSearchSettings(algo, level, branch), nullptr));
+    return FormatSearchAnswer(
+        SearchTopLevel(engine, grid, side, MakeSearchSettings(algo, level, branch), nullptr));
 }
 
 // Asks the search to stop from inside a top-level step, after a number of polls.
 class StopAfterPolls final : public SearchProgress {
-public:
+  public:
     explicit StopAfterPolls(int polls) : m_polls(polls) {}
     void SetMaximum(int) override {}
     bool Step() override { return false; }
     bool ShouldStop() const override { return ++m_seen >= m_polls; }
     int seen() const { return m_seen; }
 
-private:
+  private:
     int m_polls;
     mutable int m_seen = 0;
 };
@@ -83,8 +88,9 @@ TEST(Bitboard, TablesFollowTheBoard) {
 
 // The fast engine against the literal one on a few hundred varied positions, every
 // algorithm and branch count, levels 0 to 3 where the literal search is quick (level 3 on
-// cramped positions only). tessaron-bench --verify runs a longer comparison. The Alpha-Beta answers must include positions where they differ from
-// Complete's, or the test would not exercise that algorithm's rule for nodes without moves.
+// cramped positions only). tessaron-bench --verify runs a longer comparison. The Alpha-Beta answers must
+// include positions where they differ from Complete's, or the test would not exercise that algorithm's rule
+// for nodes without moves.
 TEST(FastEngine, AgreesWithTheLiteralSearches) {
     int queries = 0, noMove = 0;
     for (uint32_t seed = 1; seed <= 140; ++seed) {
@@ -132,9 +138,11 @@ TEST(FastEngine, CompleteAndBranchAndBoundGiveTheSameAnswerDeep) {
         int side = 1;
         const ValueGrid grid = RandomPlayout(Standard, 20 + static_cast<int>(seed), seed, &side);
         for (int level : {4, 5}) {
-            const SearchOutcome complete = engine.Search(grid, side, MakeSearchSettings(Complete, level, 5), nullptr);
+            const SearchOutcome complete =
+                engine.Search(grid, side, MakeSearchSettings(Complete, level, 5), nullptr);
             engine.ClearTable();
-            const SearchOutcome bound = engine.Search(grid, side, MakeSearchSettings(BranchAndBound, level, 5), nullptr);
+            const SearchOutcome bound =
+                engine.Search(grid, side, MakeSearchSettings(BranchAndBound, level, 5), nullptr);
             EXPECT_EQ(FormatSearchAnswer(complete), FormatSearchAnswer(bound)) << seed << " level " << level;
         }
     }
@@ -163,7 +171,8 @@ TEST(FastEngine, UnusualGridsGetTheLiteralAnswer) {
     oddValue(5, 3) = 7;
     for (const ValueGrid& grid : {piecesOutside, oddValue})
         for (int algo : {Complete, HomeMade})
-            EXPECT_EQ(Answer(EngineKind::Fast, grid, 1, algo, 2, 5), Answer(EngineKind::Reference, grid, 1, algo, 2, 5));
+            EXPECT_EQ(Answer(EngineKind::Fast, grid, 1, algo, 2, 5),
+                      Answer(EngineKind::Reference, grid, 1, algo, 2, 5));
 }
 
 TEST(FastEngine, ReportsProgressLikeTheLiteralSearch) {
@@ -177,14 +186,16 @@ TEST(FastEngine, ReportsProgressLikeTheLiteralSearch) {
     for (const Case& c : {Case{Complete, 3, 5, ownPieces}, Case{AlphaBeta, 0, 5, ownPieces},
                           Case{HomeMade, 3, 7, 7}, Case{HomeMade, 0, 30, 30}}) {
         RecordingProgress progress;
-        const SearchOutcome outcome = engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &progress);
+        const SearchOutcome outcome =
+            engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &progress);
         EXPECT_FALSE(outcome.Stopped);
         EXPECT_EQ(progress.maxima, std::vector<int>{c.expectedMaximum}) << c.algo;
         EXPECT_EQ(progress.steps, c.expectedMaximum) << c.algo;
 
         for (int stopAt : {1, 3}) {
             RecordingProgress stopping(stopAt);
-            EXPECT_TRUE(engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &stopping).Stopped);
+            EXPECT_TRUE(
+                engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &stopping).Stopped);
             EXPECT_EQ(stopping.steps, stopAt);
         }
     }

@@ -23,20 +23,22 @@ const char* const AlgoNames[] = {"Complete", "Branch and Bound", "Alpha-Beta", "
 
 // Stops a search once its time is up.
 class Deadline final : public SearchProgress {
-public:
+  public:
     explicit Deadline(double seconds)
-        : m_end(Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds))) {}
+        : m_end(Clock::now() +
+                std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds))) {}
     void SetMaximum(int) override {}
     bool Step() override { return ShouldStop(); }
     bool ShouldStop() const override { return Clock::now() > m_end; }
 
-private:
+  private:
     Clock::time_point m_end;
 };
 
 ValueGrid GridOf(const BenchPosition& position) {
     ValueGrid grid;
-    for (int i = 0; i < 81; ++i) grid.Cells[i] = position.Grid[i] - '0';
+    for (int i = 0; i < 81; ++i)
+        grid.Cells[i] = position.Grid[i] - '0';
     return grid;
 }
 
@@ -55,8 +57,7 @@ struct Timed {
 // A search is timed by its fastest of several runs (three at least, more while the runs
 // together take under 20 ms), which keeps other load on the machine out of the figures.
 // Every run of the fast engine starts with an empty transposition table.
-template <typename Run>
-Timed TimeRuns(Run run) {
+template <typename Run> Timed TimeRuns(Run run) {
     Timed timed;
     double total = 0;
     for (int runs = 0; runs < 3 || (total < 0.02 && runs < 2000); ++runs) {
@@ -74,7 +75,8 @@ Timed TimeRuns(Run run) {
     return timed;
 }
 
-Timed TimeFast(FastEngine& engine, const ValueGrid& grid, int side, const SearchSettings& settings, double cap) {
+Timed TimeFast(FastEngine& engine, const ValueGrid& grid, int side, const SearchSettings& settings,
+               double cap) {
     return TimeRuns([&](uint64_t& nodes) {
         engine.ClearTable();
         Deadline deadline(cap);
@@ -85,23 +87,30 @@ Timed TimeFast(FastEngine& engine, const ValueGrid& grid, int side, const Search
 }
 
 Timed TimeReference(const ValueGrid& grid, int side, const SearchSettings& settings) {
-    return TimeRuns([&](uint64_t&) { return SearchTopLevel(EngineKind::Reference, grid, side, settings, nullptr); });
+    return TimeRuns(
+        [&](uint64_t&) { return SearchTopLevel(EngineKind::Reference, grid, side, settings, nullptr); });
 }
 
 std::string FormatSeconds(double s) {
     char text[32];
-    if (s < 1e-3) std::snprintf(text, sizeof text, "%.1f us", s * 1e6);
-    else if (s < 1) std::snprintf(text, sizeof text, "%.2f ms", s * 1e3);
-    else std::snprintf(text, sizeof text, "%.2f s", s);
+    if (s < 1e-3)
+        std::snprintf(text, sizeof text, "%.1f us", s * 1e6);
+    else if (s < 1)
+        std::snprintf(text, sizeof text, "%.2f ms", s * 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.2f s", s);
     return text;
 }
 
 // The deepest level at which the literal search finishes in reasonable time on every set.
 int ReferenceMaxLevel(int algo) {
     switch (algo) {
-    case Complete: return 3;
-    case HomeMade: return 3;
-    default: return 4;
+    case Complete:
+        return 3;
+    case HomeMade:
+        return 3;
+    default:
+        return 4;
     }
 }
 
@@ -115,14 +124,16 @@ void MeasureStopLatency(FastEngine& engine) {
             engine.ClearTable();
             Deadline deadline(0.2);
             const auto start = Clock::now();
-            const SearchOutcome outcome = engine.Search(GridOf(position), position.Side, MakeSearchSettings(algo, MaxLevel, 30), &deadline);
+            const SearchOutcome outcome = engine.Search(GridOf(position), position.Side,
+                                                        MakeSearchSettings(algo, MaxLevel, 30), &deadline);
             const double late = std::chrono::duration<double>(Clock::now() - start).count() - 0.2;
             if (outcome.Stopped) worst = std::max(worst, late);
         }
     std::printf("stop request during a level-8 search: honoured within %s\n", FormatSeconds(worst).c_str());
 }
 
-int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int onlyAlgo, const std::string& onlySet) {
+int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int onlyAlgo,
+                 const std::string& onlySet) {
     FastEngine engine;
     std::printf("transposition table: %zu MiB\n", engine.TableBytes() >> 20);
     if (maxLevel == MaxLevel) MeasureStopLatency(engine);
@@ -167,9 +178,9 @@ int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int
                     if (differing) answers = std::to_string(differing) + " DIFFERENT";
                 }
                 if (timeouts) answers += " " + std::to_string(timeouts) + " stopped at the time cap";
-                std::printf("%-17s %-8s %5d %12s %12s %14s %12.3g %10s %s\n", AlgoNames[algo], set, level, refText.c_str(),
-                            FormatSeconds(fastMedian).c_str(), FormatSeconds(worst).c_str(), nodes / fastTotal,
-                            ratioText.c_str(), answers.c_str());
+                std::printf("%-17s %-8s %5d %12s %12s %14s %12.3g %10s %s\n", AlgoNames[algo], set, level,
+                            refText.c_str(), FormatSeconds(fastMedian).c_str(), FormatSeconds(worst).c_str(),
+                            nodes / fastTotal, ratioText.c_str(), answers.c_str());
                 std::fflush(stdout);
                 if (timeouts) break; // deeper levels would only hit the cap too
             }
@@ -200,8 +211,9 @@ int RunVerify(int count, uint32_t firstSeed) {
                 ++queries;
                 if (expected != actual) {
                     ++mismatches;
-                    std::printf("DIFFERENT %s %d %d %d %d: reference '%s', fast '%s'\n", GridText(grid).c_str(), side,
-                                algo, level, branch, expected.c_str(), actual.c_str());
+                    std::printf("DIFFERENT %s %d %d %d %d: reference '%s', fast '%s'\n",
+                                GridText(grid).c_str(), side, algo, level, branch, expected.c_str(),
+                                actual.c_str());
                 }
             }
         }
@@ -223,20 +235,30 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--max-level" && hasValue) maxLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
-        else if (arg == "--min-level" && hasValue) minLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
-        else if (arg == "--algo" && hasValue) onlyAlgo = std::clamp(std::atoi(argv[++i]), 0, 3);
-        else if (arg == "--set" && hasValue) onlySet = argv[++i];
-        else if (arg == "--cap" && hasValue) cap = std::atof(argv[++i]);
-        else if (arg == "--no-reference") withReference = false;
-        else if (arg == "--verify" && hasValue) verify = std::max(1, std::atoi(argv[++i]));
-        else if (arg == "--seed" && hasValue) seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        if (arg == "--max-level" && hasValue)
+            maxLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
+        else if (arg == "--min-level" && hasValue)
+            minLevel = std::clamp(std::atoi(argv[++i]), 0, MaxLevel);
+        else if (arg == "--algo" && hasValue)
+            onlyAlgo = std::clamp(std::atoi(argv[++i]), 0, 3);
+        else if (arg == "--set" && hasValue)
+            onlySet = argv[++i];
+        else if (arg == "--cap" && hasValue)
+            cap = std::atof(argv[++i]);
+        else if (arg == "--no-reference")
+            withReference = false;
+        else if (arg == "--verify" && hasValue)
+            verify = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--seed" && hasValue)
+            seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else {
-            std::fprintf(stderr, "usage: tessaron-bench [--min-level L] [--max-level L] [--algo 0-3] [--set opening|middle|end]\n"
+            std::fprintf(stderr, "usage: tessaron-bench [--min-level L] [--max-level L] [--algo 0-3] [--set "
+                                 "opening|middle|end]\n"
                                  "                      [--cap SECONDS] [--no-reference]\n"
                                  "       tessaron-bench --verify POSITIONS [--seed S]\n");
             return 2;
         }
     }
-    return verify ? RunVerify(verify, seed) : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet);
+    return verify ? RunVerify(verify, seed)
+                  : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet);
 }

@@ -173,6 +173,9 @@ TEST(FastEngine, UnusualGridsGetTheLiteralAnswer) {
         for (int algo : {Complete, HomeMade})
             EXPECT_EQ(Answer(EngineKind::Fast, grid, 1, algo, 2, 5),
                       Answer(EngineKind::Reference, grid, 1, algo, 2, 5));
+    // A side number that is no player: the literal search defines the answer.
+    EXPECT_EQ(Answer(EngineKind::Fast, StartingGrid(Standard), 3, Complete, 1, 5),
+              Answer(EngineKind::Reference, StartingGrid(Standard), 3, Complete, 1, 5));
 }
 
 TEST(FastEngine, ReportsProgressLikeTheLiteralSearch) {

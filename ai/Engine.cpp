@@ -1,5 +1,9 @@
 #include "Engine.h"
 
+#include <memory>
+#include <mutex>
+
+#include "FastSearch.h"
 #include "ReferenceSearch.h"
 
 namespace {
@@ -23,12 +27,27 @@ private:
     bool m_stopped = false;
 };
 
+// The fast engine of the process: its transposition table is allocated once, on the first
+// fast search, and kept, since what it holds stays true from one search to the next.
+// Searches on several threads take turns.
+SearchOutcome FastSearch(const ValueGrid& grid, int side, const SearchSettings& settings, SearchProgress* progress) {
+    static std::mutex mutex;
+    static std::unique_ptr<FastEngine> engine;
+    const std::lock_guard lock(mutex);
+    if (!engine) engine = std::make_unique<FastEngine>();
+    return engine->Search(grid, side, settings, progress);
+}
+
 } // namespace
 
 SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side, const SearchSettings& requested,
                              SearchProgress* progress) {
-    (void)engine; // only the reference engine exists so far
     const SearchSettings settings = MakeSearchSettings(requested.Algo, requested.Level, requested.Branch);
+    // The bitboards hold the hexagon and the two players only: a grid with something else
+    // outside the hexagon or values beyond 0..3, or a side other than 1 or 2, is left to the
+    // literal search.
+    const bool fastFits = (side == 1 || side == 2) && MasksOf(grid).Regular;
+    if (engine == EngineKind::Fast && fastFits) return FastSearch(grid, side, settings, progress);
     StopRecorder recorder(progress);
     const reference::SearchContext context{settings, &recorder};
     SearchOutcome outcome;

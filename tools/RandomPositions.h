@@ -15,5 +15,10 @@ std::vector<Move> LegalMoves(const ValueGrid& grid, int side);
 // the side to move has no move; `sideToMove` tells who is to move in the result.
 ValueGrid RandomPlayout(int variant, int plies, uint32_t seed, int* sideToMove = nullptr);
 
+// A varied position for comparing two engines: mostly a random playout of any layout and
+// length (end games and sides without moves included, the side to move sometimes swapped),
+// otherwise a random fill of the hexagon in which holes may be open. Reproducible per seed.
+ValueGrid DifferentialPosition(uint32_t seed, int& side);
+
 // The grid as the search tool reads it: 81 characters '0' to '3', row by row.
 std::string GridText(const ValueGrid& grid);

@@ -7,7 +7,7 @@
 #include "SearchQuery.h"
 
 int main(int argc, char** argv) {
-    EngineKind engine = EngineKind::Reference;
+    EngineKind engine = EngineKind::Fast;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--engine") == 0 && i + 1 < argc) {
             const std::string name = argv[++i];

@@ -29,12 +29,14 @@ private:
 
 // The fast engine of the process: its transposition table is allocated once, on the first
 // fast search, and kept, since what it holds stays true from one search to the next.
-// Searches on several threads take turns.
+// Searches on several threads take turns. Neither the engine nor its lock is ever
+// destroyed: a search abandoned by a closing window may still be finishing on its thread
+// while the program's static objects are torn down.
 SearchOutcome FastSearch(const ValueGrid& grid, int side, const SearchSettings& settings, SearchProgress* progress) {
-    static std::mutex mutex;
-    static std::unique_ptr<FastEngine> engine;
+    static std::mutex& mutex = *new std::mutex;
+    static FastEngine* engine = nullptr;
     const std::lock_guard lock(mutex);
-    if (!engine) engine = std::make_unique<FastEngine>();
+    if (!engine) engine = new FastEngine;
     return engine->Search(grid, side, settings, progress);
 }
 

@@ -95,6 +95,25 @@ inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, in
 // Nodes between two polls of the stop request: well under a millisecond of work.
 constexpr uint64_t StopPollInterval = 4096;
 
+// A stored entry bounds the node's value: it settles the node when the bounds meet or
+// fall outside the window (the value is then `settled`); otherwise it narrows the window.
+inline bool SettledByTable(const TranspositionTable::Probe& probe, int& alpha, int& beta, int& settled) {
+    if (!probe.Exact) return false;
+    const int lower = probe.Exact->Lower;
+    const int upper = probe.Exact->Upper;
+    if (lower == upper || lower >= beta) {
+        settled = lower;
+        return true;
+    }
+    if (upper <= alpha) {
+        settled = upper;
+        return true;
+    }
+    alpha = std::max(alpha, lower);
+    beta = std::min(beta, upper);
+    return false;
+}
+
 } // namespace
 
 FastEngine::FastEngine(int tableLog2) : m_table(tableLog2) {}
@@ -378,14 +397,7 @@ int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, 
     if (depth == 1) return AboveLeaves(pos, alpha, beta, kind);
 
     const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
-    if (probe.Exact) {
-        const int lower = probe.Exact->Lower;
-        const int upper = probe.Exact->Upper;
-        if (lower == upper || lower >= beta) return lower;
-        if (upper <= alpha) return upper;
-        alpha = std::max(alpha, lower);
-        beta = std::min(beta, upper);
-    }
+    if (int settled; SettledByTable(probe, alpha, beta, settled)) return settled;
 
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
     const int alphaAtStart = alpha;
@@ -496,14 +508,7 @@ int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, i
 
     const int kind = HomeMadeKindBase + m_branch;
     const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
-    if (probe.Exact) {
-        const int lower = probe.Exact->Lower;
-        const int upper = probe.Exact->Upper;
-        if (lower == upper || lower >= beta) return lower;
-        if (upper <= alpha) return upper;
-        alpha = std::max(alpha, lower);
-        beta = std::min(beta, upper);
-    }
+    if (int settled; SettledByTable(probe, alpha, beta, settled)) return settled;
 
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
     TreeMove* moves = m_moves[ply].data();

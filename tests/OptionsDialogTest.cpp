@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <string_view>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +17,9 @@
 #include "option.h"
 
 namespace {
+
+// Set by --large-screen: the run stands for a screen of 120 pixels per inch.
+bool LargeScreen = false;
 
 PlayerConfig Config(bool computer1, bool computer2, uint8_t role, uint8_t algo1 = HomeMade,
                     uint8_t algo2 = AlphaBeta) {
@@ -48,6 +54,57 @@ class OptionsDialogTest : public ::testing::Test {
     }
     TOptions m_dialog;
 };
+
+std::string SizeText(QSize size) {
+    return std::to_string(size.width()) + " x " + std::to_string(size.height());
+}
+
+// A control as a failure message names it: its class and its text.
+std::string Describe(const QWidget* widget) {
+    QString text;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        text = button->text();
+    else if (const auto* label = qobject_cast<const QLabel*>(widget))
+        text = label->text();
+    else if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        text = edit->text();
+    return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), text).toStdString();
+}
+
+// The dialog keeps its design size, and within it nothing is cut off or covered: every
+// shown control lies inside its parent, has at least the room its contents need and
+// overlaps none of its shown siblings. A layout that needs more room than the design size
+// makes the dialog larger than it should be, or, forced smaller, squeezes its controls.
+TEST_F(OptionsDialogTest, ComesOutAtItsDesignSizeWithEveryControlWhole) {
+    TOptions& d = m_dialog;
+    d.FillFrom(Config(false, true, 0, Complete, HomeMade));
+    ASSERT_EQ(d.logicalDpiX() > 100, LargeScreen) << d.logicalDpiX() << " pixels per inch";
+    const QSize expected = LargeScreen ? QSize(525, 422) : QSize(431, 347);
+    EXPECT_EQ(SizeText(d.size()), SizeText(expected)) << "at " << d.logicalDpiX() << " pixels per inch";
+
+    int checked = 0;
+    for (const QWidget* widget : d.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->isWindow()) continue;
+        const QWidget* parent = widget->parentWidget();
+        ++checked;
+        EXPECT_TRUE(parent->rect().contains(widget->geometry()))
+            << Describe(widget) << " sticks out of " << Describe(parent);
+        // A spin field sizes its own editor; everything else is placed by a layout.
+        const QSize needed = widget->minimumSizeHint();
+        if (needed.isValid() && !qobject_cast<const QAbstractSpinBox*>(parent)) {
+            EXPECT_TRUE(widget->width() >= needed.width() && widget->height() >= needed.height())
+                << Describe(widget) << " is squeezed below its minimum size";
+        }
+        for (const QObject* other : parent->children()) {
+            const auto* sibling = qobject_cast<const QWidget*>(other);
+            if (sibling && sibling != widget && sibling->isVisible() && !sibling->isWindow()) {
+                EXPECT_FALSE(widget->geometry().intersects(sibling->geometry()))
+                    << Describe(widget) << " overlaps " << Describe(sibling);
+            }
+        }
+    }
+    EXPECT_GT(checked, 30) << "the controls of both halves and the buttons";
+}
 
 TEST_F(OptionsDialogTest, DesignState) {
     TOptions& d = m_dialog;
@@ -356,6 +413,15 @@ TEST_F(OptionsDialogTest, SettingsChosenInTheDialogAreThereAtTheNextStart) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    // A screen of more than 100 pixels per inch, with the platform's own scaling turned off
+    // so that the dialog meets that resolution itself.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--large-screen") {
+            LargeScreen = true;
+            qputenv("QT_FONT_DPI", "120");
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        }
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -17,6 +17,19 @@
 
 namespace {
 
+// The dialog's size at 96 pixels per inch, and its size on screens above 100 pixels per
+// inch, where the platform draws everything larger.
+constexpr QSize DesignSize(431, 347);
+constexpr QSize LargeScreenSize(525, 422);
+
+// Spacing kept tight so that both halves and the buttons fit the design size in a small
+// font: the margin of the page and between its parts, the margin inside a half and its
+// heading, the space between rows, and the side margins of the algorithm boxes.
+constexpr int Margin = 6;
+constexpr int Inset = 4;
+constexpr int RowGap = 4;
+constexpr int BoxSide = 3;
+
 const QColor Player1Colour(255, 255, 255);
 const QColor Player2Colour(255, 255, 0);
 // The board's blue, behind the headings, so the white and yellow texts can be read.
@@ -59,7 +72,8 @@ QWidget* Heading(const QColor& colour, QWidget* parent) {
     label->setPalette(text);
 
     auto* row = new QHBoxLayout(band);
-    row->setContentsMargins(6, 4, 6, 4);
+    row->setContentsMargins(Inset, 2, Inset, 2);
+    row->setSpacing(Margin);
     row->addWidget(new PlayerCircle(colour, band));
     row->addWidget(label);
     row->addStretch();
@@ -71,6 +85,13 @@ QStringList AlgorithmItems() {
             QStringLiteral("Home Made      Branch:")};
 }
 
+// A port is at most five digits: the field is as wide as that, where the host field takes
+// the rest of its half.
+void FitToPort(QLineEdit* edit) {
+    edit->setFixedWidth(edit->minimumSizeHint().width() +
+                        edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+}
+
 // Human, Computer and Network of one player exclude each other, and only each other.
 void MakeExclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons) {
     auto* group = new QButtonGroup(owner);
@@ -78,10 +99,46 @@ void MakeExclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons)
         group->addButton(button);
 }
 
+// One player's half, top to bottom: the heading, the three kinds, the level, the algorithms
+// and the endpoint fields with their captions.
+void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour,
+                  std::initializer_list<QRadioButton*> kinds, SpinEdit* level, RadioGroup* algorithms,
+                  std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
+    auto* column = new QVBoxLayout(half);
+    column->setContentsMargins(margins);
+    column->setSpacing(RowGap);
+    column->addWidget(Heading(colour, half));
+    for (QRadioButton* kind : kinds)
+        column->addWidget(kind);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->setSpacing(Margin);
+    levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
+    levelRow->addWidget(level);
+    levelRow->addStretch();
+    column->addLayout(levelRow);
+    algorithms->layout()->setContentsMargins(BoxSide, Inset, BoxSide, Inset);
+    algorithms->layout()->setSpacing(RowGap);
+    column->addWidget(algorithms);
+    auto* fields = new QFormLayout;
+    fields->setHorizontalSpacing(Margin);
+    fields->setVerticalSpacing(RowGap);
+    fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (const auto& [caption, edit] : edits)
+        fields->addRow(caption, edit);
+    column->addLayout(fields);
+    column->addStretch();
+}
+
 } // namespace
 
 TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Options"));
+    // The 8-point face these controls were designed for is narrower than the usual desktop
+    // faces, so a slightly smaller size keeps the same texts in the same room. Set before
+    // the controls are made so that every one of them inherits it.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
 
     // Player 1, the left half.
     auto* left = new QFrame(this);
@@ -93,6 +150,7 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     SpinEdit2 = new SpinEdit(MinBranch, MaxBranch, 2);
     RadioGroup1->placeAtEndOfItem(HomeMade, SpinEdit2);
     EditPortServer = new QLineEdit(QStringLiteral("1024"), left);
+    FitToPort(EditPortServer);
 
     // Player 2, the right half: a lowered panel.
     auto* right = new QFrame(this);
@@ -108,33 +166,20 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     EditHostClient->setToolTip(QStringLiteral("Address IP of your opponent"));
     EditPortClient = new QLineEdit(QStringLiteral("1024"), right);
     EditPortClient->setToolTip(QStringLiteral("Port of your opponent"));
+    FitToPort(EditPortClient);
 
     MakeExclusive(this, {RadioButton1, RadioButton2, RadioButton6});
     MakeExclusive(this, {RadioButton3, RadioButton4, RadioButton5});
 
-    auto layOut = [](QFrame* half, const QColor& colour, std::initializer_list<QRadioButton*> kinds,
-                     SpinEdit* level, RadioGroup* algorithms,
-                     std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
-        auto* column = new QVBoxLayout(half);
-        column->addWidget(Heading(colour, half));
-        for (QRadioButton* kind : kinds)
-            column->addWidget(kind);
-        auto* levelRow = new QHBoxLayout;
-        levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
-        levelRow->addWidget(level);
-        levelRow->addStretch();
-        column->addLayout(levelRow);
-        column->addWidget(algorithms);
-        auto* fields = new QFormLayout;
-        for (const auto& [caption, edit] : edits)
-            fields->addRow(caption, edit);
-        column->addLayout(fields);
-        column->addStretch();
-    };
-    layOut(left, Player1Colour, {RadioButton1, RadioButton2, RadioButton6}, SpinEdit1, RadioGroup1,
-           {{QStringLiteral("Port :"), EditPortServer}});
-    layOut(right, Player2Colour, {RadioButton3, RadioButton4, RadioButton5}, SpinEdit3, RadioGroup2,
-           {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
+    // The left half is open, so its controls line up with the page margin; the panel of the
+    // right half keeps a small margin inside its frame. Their rows start at the same height.
+    const int inset = right->frameWidth() + Inset;
+    LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1Colour,
+                 {RadioButton1, RadioButton2, RadioButton6}, SpinEdit1, RadioGroup1,
+                 {{QStringLiteral("Port :"), EditPortServer}});
+    LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2Colour,
+                 {RadioButton3, RadioButton4, RadioButton5}, SpinEdit3, RadioGroup2,
+                 {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
 
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
@@ -147,15 +192,19 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* halves = new QHBoxLayout;
+    halves->setSpacing(Margin);
     halves->addWidget(left, 1);
     halves->addWidget(right, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(Margin);
     buttons->addStretch();
     buttons->addWidget(OkButton);
     buttons->addWidget(CancelButton);
     buttons->addStretch();
     auto* page = new QVBoxLayout(this);
-    page->addLayout(halves);
+    page->setContentsMargins(Margin, Margin, Margin, Margin);
+    page->setSpacing(Margin);
+    page->addLayout(halves, 1);
     page->addLayout(buttons);
 
     // Design state: algorithm groups and branch fields disabled until a kind is chosen.
@@ -190,10 +239,7 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
 
 void TOptions::FormCreate() {
     // Larger screens draw the controls larger, so the window grows with them.
-    if (logicalDpiX() > 100)
-        resize(525, 422);
-    else
-        resize(431, 347);
+    resize(logicalDpiX() > 100 ? LargeScreenSize : DesignSize);
 }
 
 void TOptions::RadioButton2Click(QAbstractButton* sender) {

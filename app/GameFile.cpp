@@ -1,6 +1,7 @@
 #include "GameFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <array>
 #include <charconv>
@@ -169,6 +170,8 @@ QString WriteGameFile(const QString& path, const std::string& text) {
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {
+    // Only a plain file: a pipe or a device could block the window or never end.
+    if (!QFileInfo(path).isFile()) return GameFileError{1, "this is not a plain file"};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return GameFileError{1, "the file cannot be read: " + file.errorString().toStdString()};

@@ -2,10 +2,12 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineF>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "rules/Board.h"
 
@@ -16,12 +18,12 @@
 
 namespace {
 
-constexpr int PictureHexSize = 12;
+constexpr int PictureHexSize = 14;
 // The picture shows the cells within two steps of this one.
 constexpr CellPos Centre{5, 3};
 constexpr CellPos CloneTarget{5, 4};
 constexpr CellPos JumpTarget{3, 2};
-constexpr CellPos Opponent{6, 5}; // beside the clone's target: it would change colour
+constexpr CellPos Opponent{6, 5}; // beside the clone's target, not the jump's
 
 QRect PatchBounds() {
     QRect bounds;
@@ -74,7 +76,7 @@ back the last move and the game goes on.</li>
 
 } // namespace
 
-TCloneJumpPicture::TCloneJumpPicture(QWidget* parent) : QWidget(parent) {
+TCloneJumpPicture::TCloneJumpPicture(bool clone, QWidget* parent) : QWidget(parent), m_clone(clone) {
     setFixedSize(sizeHint());
 }
 
@@ -85,6 +87,7 @@ QSize TCloneJumpPicture::sizeHint() const {
 void TCloneJumpPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.translate(-PatchBounds().topLeft());
+    const CellPos target = m_clone ? CloneTarget : JumpTarget;
     painter.setPen(QPen(Qt::black, 1));
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
@@ -92,39 +95,57 @@ void TCloneJumpPicture::paintEvent(QPaintEvent*) {
             const CellPos cell{row, col};
             if (std::find(Holes.begin(), Holes.end(), cell) != Holes.end())
                 continue; // a gap, as on the board
-            painter.setBrush(cell == CloneTarget  ? CloneHighlightColor
-                             : cell == JumpTarget ? JumpHighlightColor
-                                                  : BoardCellColor);
+            painter.setBrush(cell != target ? BoardCellColor
+                             : m_clone      ? CloneHighlightColor
+                                            : JumpHighlightColor);
             painter.drawPolygon(CellHexagon(row, col, PictureHexSize));
         }
     painter.setRenderHint(QPainter::Antialiasing);
-    const auto piece = [&](CellPos cell, const QColor& fill) {
+    const auto piece = [&](CellPos cell, const QBrush& fill, Qt::PenStyle style = Qt::SolidLine) {
         painter.setBrush(fill);
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(Qt::black, 1, style));
         painter.drawEllipse(PieceBox(cell.Row, cell.Col, PictureHexSize));
     };
-    piece(Centre, Player1PieceColor);
-    piece(Opponent, Player2PieceColor);
-    // Arrows from the piece's centre to the two destinations.
-    const auto centreOf = [](CellPos cell) {
-        return QRectF(PieceBox(cell.Row, cell.Col, PictureHexSize)).center();
-    };
+    // The position after the move: the mover's pieces white, the converted neighbour too.
+    if (m_clone)
+        piece(Centre, Player1PieceColor);
+    else
+        piece(Centre, Qt::NoBrush, Qt::DashLine);
+    piece(target, Player1PieceColor);
+    piece(Opponent, m_clone ? Player1PieceColor : Player2PieceColor);
+    // An arrow from where the piece came from to where it went.
+    const QPointF from = QRectF(PieceBox(Centre.Row, Centre.Col, PictureHexSize)).center();
+    const QPointF to = QRectF(PieceBox(target.Row, target.Col, PictureHexSize)).center();
+    const QLineF line(from, to);
     painter.setPen(QPen(Qt::black, 2));
-    for (CellPos target : {CloneTarget, JumpTarget})
-        painter.drawLine(centreOf(Centre), centreOf(target));
+    painter.drawLine(line);
+    QLineF head = line;
+    head.setLength(6);
+    head.translate(to - from);
+    head.setAngle(line.angle() + 150);
+    painter.drawLine(head);
+    head.setAngle(line.angle() - 150);
+    painter.drawLine(head);
 }
 
 THowToPlay::THowToPlay(QWidget* owner) : QDialog(owner) {
     setWindowTitle("How to Play");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    Picture = new TCloneJumpPicture(this);
-    top->addWidget(Picture);
-    auto* caption = new QLabel("The white piece may clone itself to the red cell (the yellow piece beside it "
-                               "then turns white) or jump to the yellow cell.",
-                               this);
-    caption->setWordWrap(true);
-    top->addWidget(caption, 1);
+    ClonePicture = new TCloneJumpPicture(true, this);
+    JumpPicture = new TCloneJumpPicture(false, this);
+    for (auto [picture, text] :
+         {std::pair{ClonePicture, "<b>Clone</b>: white copies itself to the red cell; "
+                                  "the yellow piece beside it turns white."},
+          std::pair{JumpPicture, "<b>Jump</b>: white jumps to the yellow cell two steps "
+                                 "away; the cell it left is empty."}}) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(picture, 0, Qt::AlignHCenter);
+        auto* caption = new QLabel(text, this);
+        caption->setWordWrap(true);
+        column->addWidget(caption);
+        top->addLayout(column, 1);
+    }
     layout->addLayout(top);
 
     Rules = new QLabel(RulesText);

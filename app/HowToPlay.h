@@ -5,16 +5,20 @@
 
 class QLabel;
 
-// A small part of the board showing one clone and one jump, drawn with the board's own
-// geometry: the piece at the centre copies itself to the red cell or jumps to the yellow one.
+// A small part of the board after a clone or after a jump, drawn with the board's own
+// geometry: the white piece has copied itself to the red cell, turning the yellow piece
+// beside it, or has jumped to the yellow cell and left its own cell empty.
 class TCloneJumpPicture final : public QWidget {
     Q_OBJECT
   public:
-    explicit TCloneJumpPicture(QWidget* parent);
+    TCloneJumpPicture(bool clone, QWidget* parent);
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool m_clone;
 };
 
 // Moves > How to Play: the rules, the players and levels, network play and the Moves menu.
@@ -23,6 +27,7 @@ class THowToPlay final : public QDialog {
   public:
     explicit THowToPlay(QWidget* owner);
 
-    TCloneJumpPicture* Picture;
+    TCloneJumpPicture* ClonePicture;
+    TCloneJumpPicture* JumpPicture;
     QLabel* Rules;
 };

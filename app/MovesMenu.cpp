@@ -89,6 +89,7 @@ TMovesMenu::~TMovesMenu() {
 void TMovesMenu::GameStarted() {
     m_record = GameRecord(GamePosition{CopyToValueGrid(m_form.m_board), 1});
     m_variant = m_form.ChosenVariant;
+    m_playedLocally = m_playedLocally || m_form.Config.NetworkRole == 0;
     m_active = true;
     m_ended = false;
     Changed();
@@ -324,6 +325,7 @@ void TMovesMenu::LoadGame(SavedGame game) {
     }
     m_record = std::move(game.Record);
     m_variant = game.Variant;
+    m_playedLocally = true;
     ShowPosition();
     ContinueGame();
 }
@@ -344,7 +346,7 @@ void TMovesMenu::KeepForResume() {
     if (m_form.Config.NetworkRole == 0 && m_form.GameRunning && m_active) {
         // Kept like the settings: a fresh file replaces the old one only when complete.
         WriteGameFile(path, GameText(m_variant, m_form.Config, m_record));
-    } else {
+    } else if (m_playedLocally) {
         QFile::remove(path);
     }
 }

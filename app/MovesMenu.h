@@ -52,7 +52,9 @@ class TMovesMenu final : public QObject {
     // The directory of the settings file: an unfinished game is kept there at close.
     void SetStoreDirectory(const std::filesystem::path& directory);
     std::filesystem::path LastGameFile() const;
-    // At close: keeps an unfinished local game for Resume Last Game, or forgets the kept one.
+    // At close: keeps an unfinished local game for Resume Last Game. When this run played a
+    // local game and none is unfinished, the kept one is forgotten; a run that played no
+    // game leaves it for the next.
     void KeepForResume();
 
     bool ShowLastMove() const;
@@ -98,9 +100,10 @@ class TMovesMenu final : public QObject {
     TForm1& m_form;
     GameRecord m_record;
     int m_variant = 1;
-    bool m_active = false;  // the record follows the running game
-    bool m_ended = false;   // the record holds a game that ended with its result
-    bool m_endable = false; // the record was live when the board was last emptied
+    bool m_active = false;        // the record follows the running game
+    bool m_ended = false;         // the record holds a game that ended with its result
+    bool m_endable = false;       // the record was live when the board was last emptied
+    bool m_playedLocally = false; // a local game was started, opened or resumed in this run
     std::optional<Move> m_hint;
     std::filesystem::path m_storeDirectory;
     TMoveList* m_moveList = nullptr;

@@ -270,6 +270,16 @@ TEST_F(MovesMenu, AnUnfinishedGameIsKeptAtCloseAndResumed) {
     form->close();
     ASSERT_TRUE(QFile::exists(dir.filePath("lastgame.tgame")));
 
+    // A run that plays no game leaves the kept one for the next.
+    {
+        RecordingPlatform idle;
+        TForm1 quiet(idle);
+        quiet.show();
+        quiet.Moves->SetStoreDirectory(dir.path().toStdString());
+        quiet.close();
+    }
+    ASSERT_TRUE(QFile::exists(dir.filePath("lastgame.tgame")));
+
     RecordingPlatform next;
     TForm1 again(next);
     again.AnimDelay = 0;

@@ -41,7 +41,10 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     Options = new TOptions(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The Moves menu goes first: nothing it watches may call into a window half gone.
+    delete std::exchange(Moves, nullptr);
+}
 
 void TForm1::CreateMenus() {
     // Plain captions: no item has a keyboard shortcut or a mnemonic.

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QWidget>
+#include <utility>
 
 #include "GameFile.h"
 #include "HowToPlay.h"
@@ -82,6 +83,9 @@ TMovesMenu::TMovesMenu(TForm1& form) : QObject(&form), m_form(form) {
 
 TMovesMenu::~TMovesMenu() {
     qApp->removeEventFilter(this);
+    // Their callbacks lead here.
+    delete m_moveList;
+    delete m_howToPlay;
 }
 
 // Step 1. What the window reports.
@@ -245,9 +249,10 @@ void TMovesMenu::Hint1Click() {
     const Move& move = outcome.BestMove;
     m_hint = move;
     const QColor colour = move.Clone ? CloneHighlightColor : JumpHighlightColor;
-    if (PieceObject* piece = m_form.m_board(move.FromRow, move.FromCol).Piece) {
-        piece->setOutlineColor(colour);
-        piece->setOutlineWidth(3);
+    m_hintPiece = m_form.m_board(move.FromRow, move.FromCol).Piece;
+    if (m_hintPiece) {
+        m_hintPiece->setOutlineColor(colour);
+        m_hintPiece->setOutlineWidth(3);
     }
     m_form.ColorHex(move.ToRow, move.ToCol, colour);
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstddef>
 #include <filesystem>
@@ -12,6 +13,7 @@
 class QAction;
 class QMenu;
 class QPainter;
+class PieceObject;
 class TForm1;
 class TMoveList;
 class THowToPlay;
@@ -105,6 +107,7 @@ class TMovesMenu final : public QObject {
     bool m_endable = false;       // the record was live when the board was last emptied
     bool m_playedLocally = false; // a local game was started, opened or resumed in this run
     std::optional<Move> m_hint;
+    QPointer<PieceObject> m_hintPiece; // followed by the object: it may move or go
     std::filesystem::path m_storeDirectory;
     TMoveList* m_moveList = nullptr;
     THowToPlay* m_howToPlay = nullptr;

@@ -45,9 +45,9 @@ TMovesMenu::TMovesMenu(TForm1& form) : QObject(&form), m_form(form) {
     ShowLastMove1 = Moves1->addAction("Show Last Move");
     ShowLastMove1->setCheckable(true);
     Moves1->addSeparator();
-    SaveGame1 = Moves1->addAction("Save Game...");
+    SaveGame1 = Moves1->addAction("Save Game…");
     SaveGame1->setShortcut(QKeySequence("Ctrl+S"));
-    OpenGame1 = Moves1->addAction("Open Game...");
+    OpenGame1 = Moves1->addAction("Open Game…");
     OpenGame1->setShortcut(QKeySequence("Ctrl+O"));
     ResumeLastGame1 = Moves1->addAction("Resume Last Game");
     Moves1->addSeparator();

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Info.h"
+#include "MovesMenu.h"
 #include "about.h"
 
 #include <QActionGroup>
@@ -35,11 +36,15 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     CreateMenus();
     CreateControls();
     FormCreate();
+    Moves = new TMovesMenu(*this);
     // The Players dialog comes after the main window, as start-up creates the windows.
     Options = new TOptions(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The Moves menu goes first: nothing it watches may call into a window half gone.
+    delete std::exchange(Moves, nullptr);
+}
 
 void TForm1::CreateMenus() {
     // Plain captions: no item has a keyboard shortcut or a mnemonic.
@@ -246,6 +251,7 @@ bool TForm1::CreateEnv(TProfile& profile) {
     }
     ApplySettings(state);
     m_profile = &profile;
+    if (profile.Registry) Moves->SetStoreDirectory(profile.Registry->File().parent_path());
     return true;
 }
 
@@ -254,6 +260,7 @@ ProfileState TForm1::SettingsState() const {
     state.Config = Config;
     state.SoundOn = SoundOn;
     state.ChosenVariant = ChosenVariant;
+    state.ShowLastMove = Moves->ShowLastMove();
     Options->TakeEndpoints(state);
     return state;
 }
@@ -267,6 +274,7 @@ void TForm1::ApplySettings(const ProfileState& state) {
     if (ChosenVariant == 2) American->setChecked(true);
     if (ChosenVariant == 3) Swedish->setChecked(true);
     Options->SetEndpoints(state);
+    Moves->SetShowLastMove(state.ShowLastMove);
     // Whatever role was loaded, the progress bar shows until the Players dialog is confirmed.
     ShowNetworkStatus(false);
 }
@@ -289,6 +297,7 @@ void TForm1::ApplyPlayers(const PlayerConfig& players) {
         VideDamier();
     }
     ShowNetworkStatus(newRole != 0);
+    Moves->PlayersChanged();
 }
 
 void TForm1::ShowNetworkStatus(bool networkRole) {
@@ -307,6 +316,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
+    // An unfinished local game is kept for the next run before anything stops it.
+    if (!m_closing) Moves->KeepForResume();
     // Every running search gives up, and no loop of turns starts another one.
     StopSearch = true;
     m_closing = true;

@@ -25,6 +25,7 @@ class TOptions;
 class TAboutBox;
 class TSystemInfo;
 class TProfile;
+class TMovesMenu;
 struct ProfileState;
 
 // The main window: it owns the board and its pieces, the game's state and the player
@@ -75,6 +76,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // Created after the main window at start-up and shown from the Help menu.
     TAboutBox* AboutBox = nullptr;
     TSystemInfo* SystemInfo = nullptr;
+    // The Moves menu between Options and Help, with the game's record.
+    TMovesMenu* Moves = nullptr;
 
     // Game state.
     PlayerConfig Config;
@@ -168,6 +171,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The Moves menu sets positions on the board and resumes their play.
+    friend class TMovesMenu;
     void FormCreate();
     void CreateMenus();
     void CreateControls();

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Main.h"
+#include "MovesMenu.h"
 #include "Platform.h"
 #include "SearchJob.h"
 #include "rules/Layouts.h"
@@ -39,6 +40,7 @@ void TForm1::MettreLesPions() {
             const int value = m_board(row, col).Value;
             if (value == 1 || value == 2) CreatePion(row, col, row, col, value);
         }
+    if (Moves) Moves->GameStarted();
 }
 
 void TForm1::VideDamier() {
@@ -59,6 +61,7 @@ void TForm1::VideDamier() {
     Score1->setText("");
     Score2->setText("");
     m_surface->update();
+    if (Moves) Moves->BoardEmptied();
 }
 
 void TForm1::ClearPendingMove() {
@@ -135,6 +138,7 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
     // Step 4.
     TargetRow = 0;
     CurrentPlayer = q;
+    if (Moves) Moves->MovePlayed(move);
     return true;
 }
 
@@ -163,6 +167,7 @@ void TForm1::ColorHex(int row, int col, const QColor& colour) {
 
 void TForm1::FormPaint(QPainter& painter) {
     PaintBoard(painter, m_holes, HexSize, m_surface->palette().color(QPalette::Window), m_highlights);
+    if (Moves) Moves->PaintOverlay(painter);
 }
 
 void TForm1::FormResize() {

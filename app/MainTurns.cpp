@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Main.h"
+#include "MovesMenu.h"
 #include "Platform.h"
 #include "SearchJob.h"
 #include "rules/Outcome.h"
@@ -129,4 +130,6 @@ void TForm1::FinJeu() {
     if (board != m_boardGeneration) return;
     GameRunning = false;
     VideDamier();
+    // The ended game stays in the record: Undo takes back its last move.
+    if (Moves) Moves->GameEnded();
 }

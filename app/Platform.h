@@ -29,4 +29,8 @@ class Platform {
     // Shows one of the program's dialogs modally and returns its result (QDialog::Accepted
     // or QDialog::Rejected) when it closes. The dialog keeps its controls' state afterwards.
     virtual int ExecDialog(QDialog& dialog) = 0;
+
+    // A modal file dialog choosing a file to write (forSaving) or to read; returns the path,
+    // or an empty text when the user cancels.
+    virtual QString AskFileName(bool forSaving, const QString& caption, const QString& filter) = 0;
 };

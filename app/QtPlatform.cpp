@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMediaDevices>
@@ -52,4 +53,10 @@ bool QtPlatform::InputQuery(const QString& caption, const QString& prompt, QStri
 
 int QtPlatform::ExecDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+QString QtPlatform::AskFileName(bool forSaving, const QString& caption, const QString& filter) {
+    QWidget* parent = QApplication::activeWindow();
+    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
+                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }

@@ -19,6 +19,7 @@ class QtPlatform final : public Platform {
     void ShowMessage(const QString& caption, const QString& text) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& text) override;
     int ExecDialog(QDialog& dialog) override;
+    QString AskFileName(bool forSaving, const QString& caption, const QString& filter) override;
 
   private:
     bool m_hasAudioOutput;

@@ -29,6 +29,8 @@ class RecordingPlatform final : public Platform {
     std::function<void(const Message&)> OnMessage;
     std::function<int(QDialog&)> OnDialog;
     int DialogsShown = 0;
+    // Answers of AskFileName in order; an empty queue answers Cancel (an empty path).
+    std::deque<QString> FileAnswers;
 
     void PlaySound(const QString& fileName) override { Sounds.append(fileName); }
     void Wait(int milliseconds) override {
@@ -50,5 +52,11 @@ class RecordingPlatform final : public Platform {
     int ExecDialog(QDialog& dialog) override {
         ++DialogsShown;
         return OnDialog ? OnDialog(dialog) : int(QDialog::Rejected);
+    }
+    QString AskFileName(bool, const QString&, const QString&) override {
+        if (FileAnswers.empty()) return {};
+        QString answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
     }
 };

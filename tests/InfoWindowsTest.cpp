@@ -46,6 +46,7 @@ public:
     void ShowMessage(const QString&, const QString&) override {}
     bool InputQuery(const QString&, const QString&, QString&) override { return false; }
     int ExecDialog(QDialog&) override { return QDialog::Accepted; }
+    QString AskFileName(bool, const QString&, const QString&) override { return {}; }
 };
 
 QStringList Lines(const TSystemInfo& info) { return info.Memo1->toPlainText().split('\n'); }

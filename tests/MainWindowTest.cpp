@@ -32,39 +32,59 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
     EXPECT_EQ(form->Player2Marker->geometry(), QRect(78, 10, 28, 28)); // laid out for HexSize 16
 }
 
+// Every item of the game's own menus keeps its menu, caption, enabling and check mark, with
+// or without a game, whatever other menus and shortcuts are added around them. A menu
+// title's mnemonic marker is not part of its caption.
 TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
     struct Item {
         QAction* Action;
+        QMenu* Menu;
         const char* Caption;
         bool Enabled;
+        bool Checkable;
+        bool Checked;
     };
-    for (const Item& item : {
-             Item{form->Start1, "Start", true},
-             Item{form->SendMessage1, "Send Message", false},
-             Item{form->Disconnect1, "Disconnect", false},
-             Item{form->Exit1, "Exit", true},
-             Item{form->Player12, "Players", true},
-             Item{form->Player1, "Sound", true},
-             Item{form->Standard, "Standard", true},
-             Item{form->American, "American", true},
-             Item{form->Swedish, "Swedish", true},
-             Item{form->HelpTopics1, "Help Topics", true},
-             Item{form->Networkinfod1, "System Information", true},
-             Item{form->AboutTessaron1, "About Tessaron", true},
-         }) {
-        EXPECT_EQ(item.Action->text(), item.Caption);
-        EXPECT_EQ(item.Action->isEnabled(), item.Enabled) << item.Caption;
-        EXPECT_TRUE(item.Action->shortcut().isEmpty()) << item.Caption;
-    }
-    QStringList menus;
-    for (QAction* menu : form->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"Game", "Options", "Help"}));
-    EXPECT_TRUE(form->Stop1->isSeparator());
-    EXPECT_TRUE(form->N1->isSeparator());
-    EXPECT_FALSE(form->Player1->isChecked());
-    EXPECT_TRUE(form->Standard->isChecked());
-    EXPECT_FALSE(form->American->isChecked());
+    const auto check = [&](const char* when) {
+        for (const Item& item : {
+                 Item{form->Start1, form->Game1, "Start", true, false, false},
+                 Item{form->SendMessage1, form->Game1, "Send Message", false, false, false},
+                 Item{form->Disconnect1, form->Game1, "Disconnect", false, false, false},
+                 Item{form->Exit1, form->Game1, "Exit", true, false, false},
+                 Item{form->Player12, form->Player11, "Players", true, false, false},
+                 Item{form->Player1, form->Player11, "Sound", true, true, false},
+                 Item{form->Board->menuAction(), form->Player11, "Board", true, false, false},
+                 Item{form->Standard, form->Board, "Standard", true, true, true},
+                 Item{form->American, form->Board, "American", true, true, false},
+                 Item{form->Swedish, form->Board, "Swedish", true, true, false},
+                 Item{form->HelpTopics1, form->Player21, "Help Topics", true, false, false},
+                 Item{form->Networkinfod1, form->Player21, "System Information", true, false, false},
+                 Item{form->AboutTessaron1, form->Player21, "About Tessaron", true, false, false},
+             }) {
+            EXPECT_EQ(item.Action->text(), item.Caption) << when;
+            EXPECT_TRUE(item.Menu->actions().contains(item.Action)) << item.Caption << " " << when;
+            EXPECT_EQ(item.Action->isEnabled(), item.Enabled) << item.Caption << " " << when;
+            EXPECT_EQ(item.Action->isCheckable(), item.Checkable) << item.Caption << " " << when;
+            EXPECT_EQ(item.Action->isChecked(), item.Checked) << item.Caption << " " << when;
+        }
+        EXPECT_EQ(form->Game1->actions(), QList<QAction*>({form->Start1, form->SendMessage1, form->Disconnect1,
+                                                           form->Stop1, form->Exit1}));
+        EXPECT_EQ(form->Player11->actions(), QList<QAction*>({form->Player12, form->Player1, form->Board->menuAction()}));
+        EXPECT_EQ(form->Board->actions(), QList<QAction*>({form->Standard, form->American, form->Swedish}));
+        EXPECT_EQ(form->Player21->actions(), QList<QAction*>({form->HelpTopics1, form->Networkinfod1, form->N1,
+                                                              form->AboutTessaron1}));
+        QStringList menus;
+        for (QMenu* menu : {form->Game1, form->Player11, form->Player21})
+            if (form->menuBar()->actions().contains(menu->menuAction())) menus << menu->title().remove('&');
+        EXPECT_EQ(menus, QStringList({"Game", "Options", "Help"})) << when;
+        const QList<QAction*> bar = form->menuBar()->actions();
+        EXPECT_LT(bar.indexOf(form->Game1->menuAction()), bar.indexOf(form->Player11->menuAction()));
+        EXPECT_LT(bar.indexOf(form->Player11->menuAction()), bar.indexOf(form->Player21->menuAction()));
+        EXPECT_TRUE(form->Stop1->isSeparator());
+        EXPECT_TRUE(form->N1->isSeparator());
+    };
+    check("at start-up");
+    form->Start1Click();
+    check("during a game");
 }
 
 TEST_F(MainWindow, SoundAndBoardItemsSetTheirSwitches) {

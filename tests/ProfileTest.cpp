@@ -232,6 +232,31 @@ INSTANTIATE_TEST_SUITE_P(
                  {}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Show Last Move is one value after the thirteen: a file without it, or with a broken one,
+// loads as off with every other value as stored, and the thirteen are written as before.
+TEST_F(ProfileTest, ShowLastMoveIsOneMoreValueThatOlderFilesDoNotNeed) {
+    for (const char* stored : {"", "\"ShowLastMove\"=\"yes\"\n"}) {
+        WriteFile(File(), FileWith(StoredLines()) + stored);
+        ProfileState old;
+        old.ShowLastMove = true;
+        TProfile profile(File());
+        profile.CreateEnv(old);
+        EXPECT_FALSE(old.ShowLastMove) << stored;
+        EXPECT_EQ(old.Config.Level[2], 6);
+        EXPECT_EQ(old.PortServer, "3000");
+    }
+    ProfileState state;
+    TProfile profile(File());
+    profile.CreateEnv(state);
+    state.ShowLastMove = true;
+    profile.WriteEnv(state);
+    EXPECT_EQ(StoredInteger(File(), "Level2"), 6);
+    EXPECT_EQ(StoredInteger(File(), "ShowLastMove"), 1);
+    ProfileState next;
+    TProfile(File()).CreateEnv(next);
+    EXPECT_TRUE(next.ShowLastMove);
+}
+
 TEST_F(ProfileTest, HostClientDeletedIsStoredEmptyAtExit) {
     auto lines = StoredLines();
     lines.erase("HostClient");

@@ -18,10 +18,15 @@ void CircleShape::setOutlineWidth(int width) {
     update();
 }
 
+void CircleShape::setOutlineColor(const QColor& colour) {
+    m_outlineColor = colour;
+    update();
+}
+
 void CircleShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, m_outlineWidth));
+    painter.setPen(QPen(m_outlineColor, m_outlineWidth));
     painter.setBrush(m_fill);
     // The pen is centred on the outline: keep all of it inside the box.
     const qreal half = m_outlineWidth / 2.0;

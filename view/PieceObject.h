@@ -16,6 +16,8 @@ class CircleShape : public QWidget {
     void setFill(const QColor& fill);
     int outlineWidth() const { return m_outlineWidth; }
     void setOutlineWidth(int width);
+    QColor outlineColor() const { return m_outlineColor; }
+    void setOutlineColor(const QColor& colour);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +27,7 @@ class CircleShape : public QWidget {
   private:
     QColor m_fill;
     int m_outlineWidth = 1;
+    QColor m_outlineColor{0, 0, 0};
 };
 
 inline const QColor Player1PieceColor(255, 255, 255);

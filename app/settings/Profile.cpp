@@ -99,6 +99,12 @@ void TProfile::CreateEnv(ProfileState& state) {
     loaded.HostClient = registry.ReadString("HostClient");
     loaded.PortClient = registry.ReadString("PortClient");
     loaded.PortServer = registry.ReadString("PortServer");
+    // Not one of the thirteen: missing or unreadable, it is simply off.
+    try {
+        loaded.ShowLastMove = registry.ReadBool("ShowLastMove");
+    } catch (const SettingsError&) {
+        loaded.ShowLastMove = false;
+    }
 
     state = std::move(loaded);
     Registry = std::move(registry);
@@ -122,5 +128,6 @@ void TProfile::WriteEnv(const ProfileState& state) {
     registry.WriteString("HostClient", state.HostClient);
     registry.WriteString("PortClient", state.PortClient);
     registry.WriteString("PortServer", state.PortServer);
+    registry.WriteBool("ShowLastMove", state.ShowLastMove);
     registry.EndUpdate();
 }

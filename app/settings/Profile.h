@@ -23,6 +23,9 @@ struct ProfileState {
     std::string HostClient = DefaultOpponentHost;
     std::string PortClient = DefaultPort;
     std::string PortServer = DefaultPort;
+    // Moves > Show Last Move. Stored after the thirteen values above; a file without it
+    // (from an older program, or the first run) loads as off.
+    bool ShowLastMove = false;
 };
 
 // $XDG_CONFIG_HOME/Tessaron/registry.reg, with ~/.config when the variable is unset, empty

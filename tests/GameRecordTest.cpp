@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "MoveTestSupport.h"
+#include "rules/Layouts.h"
+#include "rules/MoveNotation.h"
+
+namespace {
+
+// The position after the first `count` moves, replayed from scratch.
+GamePosition Replay(const GamePosition& start, const std::vector<Move>& moves, std::size_t count) {
+    GamePosition position = start;
+    for (std::size_t i = 0; i < count; ++i) {
+        GamePosition next;
+        ApplyMoveToGrid(position.Grid, next.Grid, moves[i], position.ToMove, OtherPlayer(position.ToMove));
+        next.ToMove = OtherPlayer(position.ToMove);
+        position = next;
+    }
+    return position;
+}
+
+TEST(GameRecord, UndoAllRestoresTheStartAndRedoAllTheEnd) {
+    for (int variant = 1; variant <= 3; ++variant)
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            std::mt19937 random(seed * 31 + variant);
+            const GamePosition start{StartingGrid(variant), 1};
+            const std::vector<Move> moves = RandomGame(start, random, 120);
+            GameRecord record(start);
+            for (const Move& move : moves)
+                ASSERT_TRUE(record.Play(move));
+            const GamePosition end = record.Current();
+            while (record.CanUndo())
+                record.GoTo(record.Cursor() - 1);
+            EXPECT_EQ(record.Current(), start) << variant << "/" << seed;
+            while (record.CanRedo())
+                record.GoTo(record.Cursor() + 1);
+            EXPECT_EQ(record.Current(), end) << variant << "/" << seed;
+            EXPECT_EQ(record.Size(), moves.size());
+        }
+}
+
+TEST(GameRecord, RandomUndoRedoAndNewMovesMatchAReplayOfTheKeptMoves) {
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        std::mt19937 random(seed);
+        const GamePosition start{StartingGrid(1 + seed % 3), 1};
+        GameRecord record(start);
+        for (int step = 0; step < 300; ++step) {
+            const int action = std::uniform_int_distribution<int>(0, 3)(random);
+            if (action == 0 && record.CanUndo()) {
+                record.GoTo(record.Cursor() - 1);
+            } else if (action == 1 && record.CanRedo()) {
+                record.GoTo(record.Cursor() + 1);
+            } else {
+                const std::vector<Move> legal = LegalMoves(record.Current().Grid, record.Current().ToMove);
+                if (legal.empty()) continue;
+                const std::size_t kept = record.Size();
+                const bool redoing = record.CanRedo();
+                const Move move =
+                    legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(random)];
+                const bool same = redoing && record.Moves()[record.Cursor()] == move;
+                ASSERT_TRUE(record.Play(move));
+                // A new move drops the steps Redo had; the same move keeps them.
+                if (same)
+                    EXPECT_EQ(record.Size(), kept);
+                else
+                    EXPECT_EQ(record.Size(), record.Cursor());
+            }
+            ASSERT_EQ(record.Current(), Replay(start, record.Moves(), record.Cursor()))
+                << seed << "@" << step;
+        }
+    }
+}
+
+TEST(GameRecord, RefusesAnIllegalMoveAndKeepsEverything) {
+    GameRecord record(GamePosition{StartingGrid(Standard), 1});
+    ASSERT_TRUE(record.Play({3, 7, 3, 6, true}));
+    const GamePosition before = record.Current();
+    EXPECT_FALSE(record.Play({3, 7, 2, 7, true}));  // player 1's piece, player 2 to move
+    EXPECT_FALSE(record.Play({3, 1, 3, 3, true}));  // a distance-2 move called a clone
+    EXPECT_FALSE(record.Play({3, 1, 3, 2, false})); // a distance-1 move called a jump
+    EXPECT_EQ(record.Current(), before);
+    EXPECT_EQ(record.Size(), 1u);
+}
+
+TEST(MoveNotation, ReadsOnlyFiveNumbersJoinedByDashes) {
+    struct Case {
+        const char* Text;
+        bool Valid;
+    };
+    for (const Case& c :
+         {Case{"5-3-6-4-1", true}, Case{"10-3-6-4-0", true}, Case{"5-3-6-4-2", false}, Case{"5-3-6-4", false},
+          Case{"5-3-6-4-1-1", false}, Case{"5--6-4-1", false}, Case{"5-3-6-4-1 ", false},
+          Case{"+5-3-6-4-1", false}, Case{"123-3-6-4-1", false}, Case{"", false}, Case{"a-b-c-d-e", false}})
+        EXPECT_EQ(ParseMoveText(c.Text).has_value(), c.Valid) << c.Text;
+    for (const Move& move : {Move{5, 3, 6, 4, true}, Move{9, 9, 7, 9, false}})
+        EXPECT_EQ(ParseMoveText(MoveText(move)), move);
+    EXPECT_EQ(MoveText({5, 3, 6, 4, true}), "5-3-6-4-1");
+}
+
+} // namespace

@@ -39,7 +39,7 @@ void DrawBackground(QPainter& painter) {
 // The board, its holes and the pieces of a position, drawn with the game's own geometry.
 void DrawBoard(QPainter& painter, const ValueGrid& grid) {
     painter.save();
-    painter.translate(Width / 2 - (BoardLeft + 13 * HexSize), 80 - BoardTop);
+    painter.translate(Width / 2 - (BoardLeft(HexSize) + 13 * HexSize), 80 - BoardTop);
     painter.setPen(QPen(Qt::black, 1));
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {

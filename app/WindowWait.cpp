@@ -1,11 +1,14 @@
 #include "WindowWait.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -15,16 +18,31 @@ namespace {
 constexpr QEventLoop::ProcessEventsFlags WindowSystemOnly =
     QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers;
 
-// How often the wait looks for new window-system events.
-constexpr int PollMilliseconds = 2;
-
+// Serves the window system until `done` holds or the deadline passes. The thread sleeps
+// in the event dispatcher between events; since timers stay queued, an alarm thread wakes
+// the dispatcher at the deadline.
 template <typename Done> void ServeWindowSystemUntil(QDeadlineTimer deadline, Done done) {
-    for (;;) {
-        QCoreApplication::processEvents(WindowSystemOnly);
-        if (done() || deadline.hasExpired()) return;
-        const qint64 left = deadline.remainingTime();
-        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(left, 0, PollMilliseconds)));
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher) return;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool over = false;
+    std::thread alarm([&] {
+        std::unique_lock lock(mutex);
+        const auto due =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline.remainingTime());
+        finished.wait_until(lock, due, [&] { return over; });
+        dispatcher->wakeUp();
+    });
+    QCoreApplication::processEvents(WindowSystemOnly);
+    while (!done() && !deadline.hasExpired())
+        dispatcher->processEvents(WindowSystemOnly | QEventLoop::WaitForMoreEvents);
+    {
+        const std::lock_guard lock(mutex);
+        over = true;
     }
+    finished.notify_one();
+    alarm.join();
 }
 
 } // namespace

@@ -66,3 +66,9 @@ colour_box() {
         sed -n 's/^\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+\([0-9]*\)$/\1 \2 \3 \4/p' |
         awk '$1 > 1 || $2 > 1 { print $1, $2, $3 - 1, $4 - 1 }'
 }
+
+# Copies pictures into $DESKTOP_SHOTS, when it is set, to be looked at after the run.
+keep_shots() {
+    [ -n "${DESKTOP_SHOTS:-}" ] || return 0
+    mkdir -p "$DESKTOP_SHOTS" && cp "$@" "$DESKTOP_SHOTS/"
+}

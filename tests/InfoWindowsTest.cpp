@@ -1,9 +1,12 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "app/Main.h"
 #include "app/RecordingPlatform.h"
 #include "app/Splash.h"
+#include "app/WindowWait.h"
 #include "app/about.h"
 
 namespace {
@@ -163,4 +167,30 @@ TEST(AboutBox, TheLinesComeToRestClearOfThePicturesTitleAndBoard) {
         EXPECT_EQ(marked, 0) << line->text().toStdString() << " rests over " << marked
                              << " pixels of the board, the pieces or the title";
     }
+}
+
+TEST(WindowWait, PaintsWhileTheGameWaitsButRunsNoTimer) {
+    // A window that counts its paints.
+    class Counting final : public QWidget {
+      public:
+        int Paints = 0;
+
+      protected:
+        void paintEvent(QPaintEvent*) override { ++Paints; }
+    } window;
+    window.resize(100, 100);
+    window.show();
+    ASSERT_TRUE(WaitUntilExposed(&window, 5000));
+    window.Paints = 0;
+    bool timerRan = false;
+    QTimer::singleShot(1, [&] { timerRan = true; });
+    window.update();
+    QElapsedTimer clock;
+    clock.start();
+    WaitPainting(60);
+    EXPECT_GE(clock.elapsed(), 60);
+    EXPECT_GT(window.Paints, 0) << "the window was not painted during the wait";
+    EXPECT_FALSE(timerRan) << "a timer ran in the middle of the wait";
+    QTest::qWait(20);
+    EXPECT_TRUE(timerRan) << "the timer was lost";
 }

@@ -9,6 +9,8 @@ desktop_start
 game_start
 main=$(game_window)
 sleep 1
+# Into the screen's corner first, so that all of the enlarged window is on the screen.
+xdotool windowmove "$main" 0 0
 set_outer_size "$main" 1200 900
 sleep 1
 read -r outer_w outer_h < <(outer_size "$main")

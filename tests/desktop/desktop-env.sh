@@ -32,10 +32,15 @@ wait_until() {
 }
 
 desktop_stop() {
+    set +e
     local pid
     for ((i = ${#DESKTOP_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${DESKTOP_PIDS[i]}
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        kill "${DESKTOP_PIDS[i]}" 2>/dev/null
+    done
+    for pid in "${DESKTOP_PIDS[@]}"; do
+        # A process that has ended stays a zombie until it is waited for.
+        wait_until 50 sh -c "! grep -qv '^[^)]*) [Z]' /proc/$pid/stat" || kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
     done
     DESKTOP_PIDS=()
     [ -n "${DESKTOP_TMP:-}" ] && rm -rf "$DESKTOP_TMP"
@@ -59,12 +64,14 @@ desktop_start() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
     # Without a number given, the X server picks a free one and writes it to the pipe.
+    # -noreset: by default the server resets when its last client leaves, and a client
+    # that connects meanwhile (the window manager after the readiness probe) is refused.
     if [ -n "${DESKTOP_DISPLAY:-}" ]; then
-        Xvfb ":$DESKTOP_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$DESKTOP_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$DESKTOP_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$DESKTOP_TMP/xvfb.log" 2>&1 &
         DESKTOP_PIDS+=($!)
     else
         exec {displayfd}<> <(:)
-        Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >"$DESKTOP_TMP/xvfb.log" 2>&1 &
+        Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$DESKTOP_TMP/xvfb.log" 2>&1 &
         DESKTOP_PIDS+=($!)
         read -r -t 10 -u "$displayfd" DESKTOP_DISPLAY || fail "Xvfb did not start"
         exec {displayfd}<&-
@@ -76,8 +83,8 @@ desktop_start() {
         openbox --sm-disable >"$DESKTOP_TMP/openbox.log" 2>&1 &
         DESKTOP_PIDS+=($!)
         # openbox sets this property on the root window once it manages the screen.
-        wait_until 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-            fail "openbox did not start"
+        wait_until 300 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+            fail "openbox did not start: $(tail -n 2 "$DESKTOP_TMP/openbox.log")"
     fi
 
     export PULSE_SERVER=unix:$DESKTOP_TMP/pulse/native
@@ -91,7 +98,7 @@ desktop_start() {
 
 record_start() {
     RECORD_FILE=$1
-    parec -d null.monitor --file-format=wav "$RECORD_FILE" &
+    parec -d null.monitor --latency-msec=20 --file-format=wav "$RECORD_FILE" &
     RECORD_PID=$!
     DESKTOP_PIDS+=("$RECORD_PID")
     # The recording runs once the stream shows up at the server.
@@ -122,17 +129,17 @@ game_window() {
     fail "the main window did not appear"
 }
 
-# Seconds, in steps of 10 ms, during which the recording's peak is above 0.003 of full
+# Seconds, in steps of 5 ms, during which the recording's peak is above 0.003 of full
 # scale (-50 dBFS). The null sink adds no noise, so this counts exactly the sounding parts.
 audible_seconds() {
     sox "$1" -c 1 -t dat - 2>/dev/null | awk '
         /^;/ { next }
         {
-            window = int($1 * 100)
+            window = int($1 * 200)
             level = $2 < 0 ? -$2 : $2
             if (level > 0.003 && !(window in loud)) { loud[window] = 1; count++ }
         }
-        END { printf "%.2f\n", count / 100 }'
+        END { printf "%.3f\n", count / 200 }'
 }
 
 shot() {

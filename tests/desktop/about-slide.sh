@@ -28,6 +28,7 @@ frames=0
 while [ "$SECONDS" -lt "$end" ] && [ "$frames" -lt 40 ]; do
     import -window "$box" "$DESKTOP_TMP/about-$frames.png" 2>/dev/null && frames=$((frames + 1))
 done
+keep_shots "$DESKTOP_TMP"/about-*.png
 distinct=$(for ((i = 0; i < frames; i++)); do
     convert "$DESKTOP_TMP/about-$i.png" rgb:- | md5sum
 done | sort -u | wc -l)

@@ -30,6 +30,7 @@ for ((i = 0; i < 40; i++)); do
     sleep 0.05
 done
 [ -n "$splash" ] || fail "no splash window was mapped"
+keep_shots "$DESKTOP_TMP"/splash-*.png
 [ "$best" -lt 500 ] ||
     fail "the splash was mapped but its picture never reached the screen ($best of 104674 pixels differ at best)"
 echo "splash on screen: $best pixels differ from splashs.bmp"

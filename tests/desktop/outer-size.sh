@@ -25,9 +25,8 @@ done
 [ -n "$options" ] || fail "the Players dialog did not open"
 sleep 0.5
 read -r options_w options_h < <(outer_size "$options")
-xdotool key Escape
-
 [ "$main_w $main_h" = "481 389" ] || fail "the main window's outer size is $main_w x $main_h, not 481 x 389"
 [ "$options_w $options_h" = "431 347" ] ||
-    fail "the Players dialog's outer size is $options_w x $options_h, not 431 x 347"
+    fail "the Players dialog's outer size is $options_w x $options_h, not 431 x 347 (client $(client_geometry "$options"), frame $(frame_extents "$options"))"
+xdotool key Escape
 echo "outer sizes: main window $main_w x $main_h, Players dialog $options_w x $options_h"

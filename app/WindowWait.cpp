@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -23,7 +24,11 @@ constexpr QEventLoop::ProcessEventsFlags WindowSystemOnly =
 // the dispatcher at the deadline.
 template <typename Done> void ServeWindowSystemUntil(QDeadlineTimer deadline, Done done) {
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    if (!dispatcher) return;
+    if (!dispatcher) {
+        // No event loop in this thread: nothing to serve, the wait is a plain sleep.
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
+        return;
+    }
     std::mutex mutex;
     std::condition_variable finished;
     bool over = false;

@@ -120,13 +120,14 @@ TEST(BoardGeometry, HitTestMapsBandsAndTruncates) {
              Case{BoardLeft(s) + 24 * s + s, BoardTop + 12 * s + s, {9, 9}, "corner (9,9)"},
          })
         EXPECT_EQ(HitTest(c.X, c.Y, s), c.Expected) << c.Name;
-    // Every centre of a board cell maps back to its cell.
-    for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) {
-            if (!CellValid(row, col)) continue;
-            const QPoint centre = CellAnchor(row, col, s) + QPoint(s, s);
-            EXPECT_EQ(HitTest(centre.x(), centre.y(), s), (CellPos{row, col}));
-        }
+    // Every centre of a board cell maps back to its cell, also once the origin has moved.
+    for (int size : {s, 42})
+        for (int row = 1; row <= 9; ++row)
+            for (int col = 1; col <= 9; ++col) {
+                if (!CellValid(row, col)) continue;
+                const QPoint centre = CellAnchor(row, col, size) + QPoint(size, size);
+                EXPECT_EQ(HitTest(centre.x(), centre.y(), size), (CellPos{row, col})) << size;
+            }
 }
 
 TEST(BoardGeometry, AnimationsEndOnThePieceBox) {

@@ -127,6 +127,9 @@ TEST(BoardGeometry, HitTestMapsBandsAndTruncates) {
                 if (!CellValid(row, col)) continue;
                 const QPoint centre = CellAnchor(row, col, size) + QPoint(size, size);
                 EXPECT_EQ(HitTest(centre.x(), centre.y(), size), (CellPos{row, col})) << size;
+                // The pixel left of the anchor is in the band of the row to the left.
+                const QPoint anchor = CellAnchor(row, col, size);
+                EXPECT_EQ(HitTest(anchor.x() - 1, anchor.y() + size, size), (CellPos{row - 1, col})) << size;
             }
 }
 

@@ -11,8 +11,7 @@ main=$(game_window)
 sleep 1
 
 # Help > About Tessaron: the fourth line of the Help menu, after a separator.
-click_at "$main" 135 10
-sleep 0.3
+open_menu "$main" 135 10
 xdotool key Down Down Down Return
 
 # Pictures of the box, as fast as they come, for the second and a half after it opens.
@@ -32,5 +31,8 @@ keep_shots "$DESKTOP_TMP"/about-*.png
 distinct=$(for ((i = 0; i < frames; i++)); do
     convert "$DESKTOP_TMP/about-$i.png" rgb:- | md5sum
 done | sort -u | wc -l)
-[ "$distinct" -ge 4 ] || fail "the About box showed $distinct distinct pictures in $frames screenshots: no slide was seen"
+# Without the slide on screen there are two: the box not yet painted, and the box done.
+# Each picture more is a step of the slide; how many a run catches depends on how fast the
+# screenshots come on a busy machine (5 to 11 here), so three is the bar.
+[ "$distinct" -ge 3 ] || fail "the About box showed $distinct distinct pictures in $frames screenshots: no slide was seen"
 echo "About box: $distinct distinct pictures in $frames screenshots"

@@ -26,8 +26,7 @@ blue_text() {
 }
 status_line "$DESKTOP_TMP/at-start.png"
 at_start=$(blue_text "$DESKTOP_TMP/at-start.png")
-click_at "$main" 27 10 # Game > Start
-sleep 0.4
+open_menu "$main" 27 10 # Game > Start
 xdotool key Down Return
 sleep 0.5
 status_line "$DESKTOP_TMP/after-start.png"

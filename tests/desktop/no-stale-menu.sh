@@ -12,8 +12,7 @@ main=$(game_window)
 sleep 1
 
 shot "$DESKTOP_TMP/closed.png"
-click_at "$main" 27 10 # the Game menu
-sleep 0.4
+open_menu "$main" 27 10 # the Game menu
 shot "$DESKTOP_TMP/open.png"
 xdotool key Down Return # Start, the first item
 # Placing the 18 pieces takes at least 1.8 s: look while it runs.

@@ -13,8 +13,7 @@ read -r frame_l frame_r frame_t frame_b < <(frame_extents "$main")
 [ $((frame_t + frame_b)) -gt 0 ] || fail "the window manager put no frame around the main window"
 read -r main_w main_h < <(outer_size "$main")
 
-click_at "$main" 83 10 # Options > Players
-sleep 0.4
+open_menu "$main" 83 10 # Options > Players
 xdotool key Down Return
 options=
 for ((i = 0; i < 50; i++)); do

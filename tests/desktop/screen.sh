@@ -37,13 +37,6 @@ client_shot() {
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2"
 }
 
-# Clicks at a point of a window's client area.
-click_at() {
-    local x y w h
-    read -r x y w h < <(client_geometry "$1")
-    xdotool mousemove "$((x + $2))" "$((y + $3))" click 1
-}
-
 # How many pixels of two pictures of one size differ by more than a few percent.
 differing_pixels() {
     compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1 | sed 's/ .*//'

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "OuterSize.h"
 #include "Platform.h"
 #include "SearchJob.h"
 #include "options/option.h"
@@ -39,6 +40,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     Moves = new TMovesMenu(*this);
     // The Players dialog comes after the main window, as start-up creates the windows.
     Options = new TOptions(this);
+    // Its creation chose the outer size for the screen's resolution.
+    KeepOuterSize(Options, Options->size());
 }
 
 TForm1::~TForm1() {
@@ -166,19 +169,11 @@ void TForm1::FormCreate() {
     StopSearch = false;
 
     resize(DesignWidth, DesignHeight);
+    KeepOuterSize(this, {DesignWidth, DesignHeight});
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(DesignWidth / 2, DesignHeight / 2));
     }
-}
-
-void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // The design size is the outer size: once the frame is known, take it off the client.
-    if (m_outerSizeFixed) return;
-    m_outerSizeFixed = true;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty()) resize(DesignWidth - frame.width(), DesignHeight - frame.height());
 }
 
 void TForm1::Start1Click() {
@@ -275,8 +270,9 @@ void TForm1::ApplySettings(const ProfileState& state) {
     if (ChosenVariant == 3) Swedish->setChecked(true);
     Options->SetEndpoints(state);
     Moves->SetShowLastMove(state.ShowLastMove);
-    // Whatever role was loaded, the progress bar shows until the Players dialog is confirmed.
-    ShowNetworkStatus(false);
+    // A loaded network role shows the status line at once, as confirming the Players dialog
+    // would: otherwise the listening state and every connection failure after Start go unseen.
+    ShowNetworkStatus(Config.NetworkRole != 0);
 }
 
 void TForm1::Networkinfod1Click() {

@@ -159,7 +159,7 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void IsItTheEnd();
     void FinJeu();
 
-    void FormResize();
+    void FormResize() override;
     void FormClose();
 
     // The score captions read as numbers; an empty caption counts as 0.
@@ -168,7 +168,6 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     // The Moves menu sets positions on the board and resumes their play.
@@ -204,7 +203,6 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // latest one belongs to a game that is gone.
     uint64_t m_boardGeneration = 0;
     bool m_closing = false;
-    bool m_outerSizeFixed = false;
     std::vector<SearchJob*> m_runningSearches;
     // Set by a successful CreateEnv; the settings are stored through it at close.
     TProfile* m_profile = nullptr;

@@ -2,6 +2,7 @@
 // painting and re-laying out the board.
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 #include "Main.h"
 #include "MovesMenu.h"
@@ -172,7 +173,11 @@ void TForm1::FormPaint(QPainter& painter) {
 
 void TForm1::FormResize() {
     const QSize outer = frameGeometry().size();
-    const int size = HexSizeFor(outer.width(), outer.height());
+    int size = HexSizeFor(outer.width(), outer.height());
+    // The window's rule can give a board larger than the surface left between the menu
+    // bar and the bottom line (at 1200 x 900 it would); the whole board stays on screen.
+    if (m_surface->isVisible())
+        size = std::min(size, LargestHexSizeInside(m_surface->width(), m_surface->height()));
     if (size == HexSize) return;
     HexSize = size;
     RepositionnnePions();

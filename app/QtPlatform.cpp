@@ -9,8 +9,9 @@
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
-#include <QThread>
 #include <QUrl>
+
+#include "WindowWait.h"
 
 QtPlatform::QtPlatform() : m_hasAudioOutput(!QMediaDevices::defaultAudioOutput().isNull()) {}
 
@@ -33,7 +34,8 @@ void QtPlatform::PlaySound(const QString& fileName) {
 }
 
 void QtPlatform::Wait(int milliseconds) {
-    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // The game stands still, the windows stay painted.
+    WaitPainting(milliseconds);
 }
 
 void QtPlatform::ShowMessage(const QString& caption, const QString& text) {

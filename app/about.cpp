@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "OuterSize.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "WindowWait.h"
 
 namespace {
 
@@ -18,17 +20,18 @@ const QString WebAddressLine = QStringLiteral("www.tessaron.example");
 // A line of aqua text drawn over the picture with a thin dark edge, so it stays readable
 // wherever it passes over the picture while it slides.
 class PictureLine final : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath path;
         path.addText(0, 0, font(), text());
         const QRectF bounds = path.boundingRect();
-        path.translate((width() - bounds.width()) / 2 - bounds.left(), (height() - bounds.height()) / 2 - bounds.top());
+        path.translate((width() - bounds.width()) / 2 - bounds.left(),
+                       (height() - bounds.height()) / 2 - bounds.top());
         painter.strokePath(path, QPen(QColor(0, 0, 40, 200), 3));
         painter.fillPath(path, palette().color(QPalette::WindowText));
     }
@@ -78,7 +81,8 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_p
 void TAboutBox::FormCreate() {
     // Screens of high resolution get the box's compact arrangement.
     if (logicalDpiX() > 100) {
-        setFixedSize(355 - 8, 308 - 30); // an outer 355 x 308 less a usual frame and caption
+        setFixedSize(355, 308);
+        KeepOuterSize(this, {355, 308});
         Panel1->resize(327, 219);
         ProgramIcon->setGeometry(Panel1->contentsRect());
         OKButton->setGeometry(129, 238, 92, 30);
@@ -96,8 +100,11 @@ void TAboutBox::FormCreate() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Slide once the box is on screen, not before it is mapped.
-    QTimer::singleShot(0, this, &TAboutBox::FormActivate);
+    // Slide once the box is on screen: before that no step of it could be seen.
+    QTimer::singleShot(0, this, [this] {
+        WaitUntilExposed(this, 2000);
+        FormActivate();
+    });
 }
 
 void TAboutBox::FormActivate() {

@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "QtPlatform.h"
 #include "Splash.h"
+#include "WindowWait.h"
 #include "about.h"
 #include "net/NetworkGame.h"
 #include "settings/Profile.h"
@@ -16,9 +17,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtPlatform platform;
 
-    // The splash is on screen, and held for a moment, while the main window is built.
+    // The splash is on screen, and held for a moment, while the main window is built. Under
+    // a window manager it is mapped some time after show(): the second starts once it is.
     auto* SplashForm = new TSplashForm(platform);
     SplashForm->show();
+    WaitUntilExposed(SplashForm, 2000);
     SplashForm->FormActivate();
     SplashForm->repaint();
 
@@ -32,7 +35,8 @@ int main(int argc, char* argv[]) {
     TAboutBox AboutBox(platform, &form);
     TSystemInfo SystemInfo(&form);
     TTCPClient& client = form.network().TCPClient1;
-    SystemInfo.FormCreate({client.Description, client.SystemStatus, client.LocalHostName(), client.LocalHostAddress()});
+    SystemInfo.FormCreate(
+        {client.Description, client.SystemStatus, client.LocalHostName(), client.LocalHostAddress()});
     form.AboutBox = &AboutBox;
     form.SystemInfo = &SystemInfo;
 

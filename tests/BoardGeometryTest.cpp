@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "view/BoardGeometry.h"
@@ -21,11 +22,49 @@ TEST(BoardGeometry, HexSizeFollowsTheLimitingSide) {
         EXPECT_EQ(HexSizeFor(c.Width, c.Height), c.Expected) << c.Width << " x " << c.Height;
 }
 
+TEST(BoardGeometry, TheOriginStaysAt20UntilTheLeftPointsWouldLeaveTheSurface) {
+    // Up to S = 20 every pixel is where the fixed origin puts it; beyond, the left points
+    // of row 1 stay on x = 0 instead of going off the surface.
+    for (int s = 1; s <= 20; ++s)
+        EXPECT_EQ(CellAnchor(1, 1, s), QPoint(20, 20 + 4 * s)) << s;
+    for (int s : {21, 34, 46})
+        EXPECT_EQ(CellHexagon(1, 1, s).boundingRect().left(), 0) << s;
+}
+
+TEST(BoardGeometry, TheLargestBoardInsideASurfaceFitsExactly) {
+    struct Case {
+        int Width, Height, Expected;
+    };
+    for (const Case& c : {
+             Case{479, 316, 16},  // the design window's surface under a window manager
+             Case{1198, 824, 42}, // a 1200 x 900 window: 28 S <= 1197
+             Case{2000, 300, 15}, // the height limits: 20 + 18 S <= 299
+             Case{580, 2000, 20}, // 20 + 27 S <= 579, the last size with the origin at 20
+             Case{588, 2000, 20}, // 28 x 21 = 588 does not fit in 587
+             Case{589, 2000, 21},
+             Case{10, 10, 1},
+         }) {
+        const int s = LargestHexSizeInside(c.Width, c.Height);
+        EXPECT_EQ(s, c.Expected) << c.Width << " x " << c.Height;
+        if (c.Expected == 1) continue;
+        // The whole board (points, flat tops and bottoms) is inside, and one size more is not.
+        auto inside = [&](int size) {
+            QRect board;
+            for (int row = 1; row <= 9; ++row)
+                for (int col = 1; col <= 9; ++col)
+                    if (CellValid(row, col)) board |= CellHexagon(row, col, size).boundingRect();
+            return QRect(0, 0, c.Width, c.Height).contains(board);
+        };
+        EXPECT_TRUE(inside(s)) << c.Width << " x " << c.Height;
+        EXPECT_FALSE(inside(s + 1)) << c.Width << " x " << c.Height;
+    }
+}
+
 TEST(BoardGeometry, AnchorsOfTheCornersAndHoles) {
     for (int s : {1, 10, 16, 34}) {
-        EXPECT_EQ(CellAnchor(5, 1, s), QPoint(BoardLeft + 12 * s, BoardTop)) << s;
-        EXPECT_EQ(CellAnchor(1, 1, s), QPoint(BoardLeft, BoardTop + 4 * s)) << s;
-        EXPECT_EQ(CellAnchor(9, 9, s), QPoint(BoardLeft + 24 * s, BoardTop + 12 * s)) << s;
+        EXPECT_EQ(CellAnchor(5, 1, s), QPoint(BoardLeft(s) + 12 * s, BoardTop)) << s;
+        EXPECT_EQ(CellAnchor(1, 1, s), QPoint(BoardLeft(s), BoardTop + 4 * s)) << s;
+        EXPECT_EQ(CellAnchor(9, 9, s), QPoint(BoardLeft(s) + 24 * s, BoardTop + 12 * s)) << s;
         for (const CellPos hole : {CellPos{3, 4}, CellPos{5, 5}, CellPos{7, 6}})
             EXPECT_EQ(CellAnchor(hole.Row, hole.Col, s).y(), BoardTop + 8 * s) << s;
     }
@@ -51,7 +90,7 @@ TEST(BoardGeometry, NeighbouringHexagonsShareAnEdge) {
 TEST(BoardGeometry, PieceBoxIsCentredInItsHexagon) {
     EXPECT_EQ(PieceSide(10), 18);
     EXPECT_EQ(PieceSide(16), 28);
-    EXPECT_EQ(PieceBox(5, 1, 16), QRect(BoardLeft + 12 * 16 + 1, BoardTop + 1, 28, 28));
+    EXPECT_EQ(PieceBox(5, 1, 16), QRect(BoardLeft(16) + 12 * 16 + 1, BoardTop + 1, 28, 28));
     for (int s : {5, 10, 16, 20, 33}) {
         const QPoint centre = CellAnchor(4, 6, s) + QPoint(s, s);
         const QRect box = PieceBox(4, 6, s);
@@ -74,21 +113,28 @@ TEST(BoardGeometry, HitTestMapsBandsAndTruncates) {
              Case{a55.x(), a55.y(), {5, 5}, "anchor belongs to its cell"},
              Case{a55.x() + 3 * s - 1, a55.y() + 2 * s - 1, {5, 5}, "last pixel of the stretch"},
              Case{a55.x() - 1, a55.y() + s, {4, 5}, "left point counts to the row on the left"},
-             Case{BoardLeft - 3 * s + 1, BoardTop + 5 * s, {1, 1}, "band left of X0 truncates to row 1"},
-             Case{BoardLeft + 12 * s + s,
+             Case{BoardLeft(s) - 3 * s + 1, BoardTop + 5 * s, {1, 1}, "band left of X0 truncates to row 1"},
+             Case{BoardLeft(s) + 12 * s + s,
                   BoardTop - 2 * s + 1,
                   {5, 1},
                   "stretch above column 1 gives column 1"},
-             Case{BoardLeft + 24 * s + s, BoardTop + 12 * s + s, {9, 9}, "corner (9,9)"},
+             Case{BoardLeft(s) + 24 * s + s, BoardTop + 12 * s + s, {9, 9}, "corner (9,9)"},
          })
         EXPECT_EQ(HitTest(c.X, c.Y, s), c.Expected) << c.Name;
-    // Every centre of a board cell maps back to its cell.
-    for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) {
-            if (!CellValid(row, col)) continue;
-            const QPoint centre = CellAnchor(row, col, s) + QPoint(s, s);
-            EXPECT_EQ(HitTest(centre.x(), centre.y(), s), (CellPos{row, col}));
-        }
+    // Every centre of a board cell maps back to its cell, also once the origin has moved.
+    for (int size : {s, 42})
+        for (int row = 1; row <= 9; ++row)
+            for (int col = 1; col <= 9; ++col) {
+                if (!CellValid(row, col)) continue;
+                const QPoint centre = CellAnchor(row, col, size) + QPoint(size, size);
+                EXPECT_EQ(HitTest(centre.x(), centre.y(), size), (CellPos{row, col})) << size;
+                // The pixel left of the anchor is in the band of the row to the left (left of
+                // row 1, truncation toward zero gives row 1 again).
+                const QPoint anchor = CellAnchor(row, col, size);
+                EXPECT_EQ(HitTest(anchor.x() - 1, anchor.y() + size, size),
+                          (CellPos{std::max(row - 1, 1), col}))
+                    << size;
+            }
 }
 
 TEST(BoardGeometry, AnimationsEndOnThePieceBox) {

@@ -1,9 +1,12 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -12,28 +15,30 @@
 #include "app/Main.h"
 #include "app/RecordingPlatform.h"
 #include "app/Splash.h"
+#include "app/WindowWait.h"
 #include "app/about.h"
 
 namespace {
 
 // Runs a test in a working directory of its own, with or without the program's picture.
 class WorkingDirectory {
-public:
+  public:
     explicit WorkingDirectory(bool withPicture) : m_previous(QDir::currentPath()) {
         if (withPicture)
-            QFile::copy(QStringLiteral(TESSARON_ASSETS_DIR "/splashs.bmp"), m_directory.filePath("splashs.bmp"));
+            QFile::copy(QStringLiteral(TESSARON_ASSETS_DIR "/splashs.bmp"),
+                        m_directory.filePath("splashs.bmp"));
         QDir::setCurrent(m_directory.path());
     }
     ~WorkingDirectory() { QDir::setCurrent(m_previous); }
 
-private:
+  private:
     QTemporaryDir m_directory;
     QString m_previous;
 };
 
 // Records where the About lines stand at every step of their slide.
 class SlidePlatform final : public Platform {
-public:
+  public:
     TAboutBox* box = nullptr;
     std::vector<std::pair<int, int>> positions; // (contact line top, web line top) per wait
     std::vector<int> waits;
@@ -49,7 +54,9 @@ public:
     QString AskFileName(bool, const QString&, const QString&) override { return {}; }
 };
 
-QStringList Lines(const TSystemInfo& info) { return info.Memo1->toPlainText().split('\n'); }
+QStringList Lines(const TSystemInfo& info) {
+    return info.Memo1->toPlainText().split('\n');
+}
 
 } // namespace
 
@@ -136,4 +143,55 @@ TEST(HelpMenu, OpensTheAboutBoxAfterItsJingleAndSystemInformation) {
     form.Networkinfod1Click();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1], &info);
+}
+
+TEST(AboutBox, TheLinesComeToRestClearOfThePicturesTitleAndBoard) {
+    WorkingDirectory directory(true);
+    SlidePlatform platform;
+    TAboutBox box(platform);
+    box.FormActivate();
+    const QImage picture = box.ProgramIcon->pixmap().toImage();
+    ASSERT_FALSE(picture.isNull());
+    // The label draws the picture centred; this is where its top-left corner is.
+    const QPoint origin = box.ProgramIcon->pos() + QPoint((box.ProgramIcon->width() - picture.width()) / 2,
+                                                          (box.ProgramIcon->height() - picture.height()) / 2);
+    for (const QLabel* line : {box.Label1, box.Label2}) {
+        const QRect under = line->geometry().translated(-origin).intersected(picture.rect());
+        int marked = 0;
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                const bool boardBlue = c.blue() > 200 && c.red() < 80 && c.green() < 80;
+                const bool pieceOrTitle = c.red() > 180 && c.green() > 180; // white or yellow
+                if (boardBlue || pieceOrTitle) ++marked;
+            }
+        EXPECT_EQ(marked, 0) << line->text().toStdString() << " rests over " << marked
+                             << " pixels of the board, the pieces or the title";
+    }
+}
+
+TEST(WindowWait, PaintsWhileTheGameWaitsButRunsNoTimer) {
+    // A window that counts its paints.
+    class Counting final : public QWidget {
+      public:
+        int Paints = 0;
+
+      protected:
+        void paintEvent(QPaintEvent*) override { ++Paints; }
+    } window;
+    window.resize(100, 100);
+    window.show();
+    ASSERT_TRUE(WaitUntilExposed(&window, 5000));
+    window.Paints = 0;
+    bool timerRan = false;
+    QTimer::singleShot(1, [&] { timerRan = true; });
+    window.update();
+    QElapsedTimer clock;
+    clock.start();
+    WaitPainting(60);
+    EXPECT_GE(clock.elapsed(), 60);
+    EXPECT_GT(window.Paints, 0) << "the window was not painted during the wait";
+    EXPECT_FALSE(timerRan) << "a timer ran in the middle of the wait";
+    QTest::qWait(20);
+    EXPECT_TRUE(timerRan) << "the timer was lost";
 }

@@ -128,7 +128,7 @@ TEST_F(PlayersAndSettings, ChangesMadeInOneRunAreThereInTheNext) {
     EXPECT_EQ(run->Platform.DialogsShown, 1);
 }
 
-TEST_F(PlayersAndSettings, AStoredNetworkRoleStartsWithTheProgressBarShown) {
+TEST_F(PlayersAndSettings, AStoredNetworkRoleStartsWithTheStatusLineShown) {
     {
         TProfile profile;
         const auto run = StartProgram(profile);
@@ -141,7 +141,7 @@ TEST_F(PlayersAndSettings, AStoredNetworkRoleStartsWithTheProgressBarShown) {
     TProfile profile;
     const auto run = StartProgram(profile);
     EXPECT_EQ(run->Form->Config.NetworkRole, 2);
-    EXPECT_TRUE(ProgressBarShown(*run->Form));
+    EXPECT_TRUE(StatusLineShown(*run->Form));
     EXPECT_EQ(run->Form->LabelState->text(), "Not Connected");
 }
 

@@ -11,6 +11,7 @@
 #include "ai/Engine.h"
 #include "app/Main.h"
 #include "app/RecordingPlatform.h"
+#include "app/WindowWait.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 
@@ -22,6 +23,8 @@ class WindowTest : public testing::Test {
         form = std::make_unique<TForm1>(platform);
         form->AnimDelay = 0;
         form->show();
+        // As in the program, the window is on screen, its frame known, before anything else.
+        WaitUntilExposed(form.get(), 5000);
     }
 
     // Resizes the window to an outer size, frame included, as the user drags it.

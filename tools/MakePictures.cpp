@@ -1,6 +1,11 @@
 // tessaron-make-pictures: draws the program's pictures into a directory: the start-up
 // picture "splashs.bmp" (398 x 263), the board in its own colours with a game in progress
-// under the title and the version, and the desktop icon "tessaron.png".
+// above the title and the version, and the desktop icon "tessaron.png".
+//
+// The same picture fills the About box, where two lines of aqua text slide over it and
+// come to rest in two bands: the web address across the top (picture y 6 to 39) and the
+// contact address lower down (y 177 to 210). The board sits between the bands and the
+// title below the lower one, so both stay clear of the lines.
 // Usage: tessaron-make-pictures DIRECTORY
 #include <QFont>
 #include <QGuiApplication>
@@ -18,7 +23,9 @@ namespace {
 
 constexpr int Width = 398;
 constexpr int Height = 263;
-constexpr int HexSize = 9; // the board spans 28 x 18 hex sizes: 252 x 162 pixels
+constexpr int HexSize = 7;         // the board spans 28 x 18 hex sizes: 196 x 126 pixels
+constexpr int BoardTopY = 45;      // the board from y = 45 to 171, between the two bands
+constexpr int TitleBaseline = 253; // the title from about y = 220, below the lower band
 
 const QColor Background(12, 24, 64);
 const QColor BoardBlue(0, 0, 255);
@@ -30,16 +37,25 @@ void DrawBackground(QPainter& painter) {
     sky.setColorAt(0.0, QColor(20, 40, 110));
     sky.setColorAt(1.0, Background);
     painter.fillRect(0, 0, Width, Height, sky);
-    QRadialGradient glow(Width / 2.0, 170, 170);
+    QRadialGradient glow(Width / 2.0, BoardTopY + 9 * HexSize, 170);
     glow.setColorAt(0.0, QColor(80, 120, 255, 90));
     glow.setColorAt(1.0, QColor(80, 120, 255, 0));
     painter.fillRect(0, 0, Width, Height, glow);
+    // A faint honeycomb of the board's own cells, so the plain bands are not bare; faint
+    // enough that the About box's lines read well over it.
+    painter.setPen(QPen(QColor(120, 150, 255, 28), 1));
+    painter.setBrush(Qt::NoBrush);
+    constexpr int cell = 12;
+    for (int row = 0; 3 * cell * row <= Width + 3 * cell; ++row)
+        for (int col = -1; 2 * cell * col <= Height + 2 * cell; ++col)
+            painter.drawPolygon(CellHexagon(row + 1, col + 1, cell)
+                                    .translated(-BoardLeft(cell) - cell, -BoardTop + (row - 4) * cell));
 }
 
 // The board, its holes and the pieces of a position, drawn with the game's own geometry.
 void DrawBoard(QPainter& painter, const ValueGrid& grid) {
     painter.save();
-    painter.translate(Width / 2 - (BoardLeft + 13 * HexSize), 80 - BoardTop);
+    painter.translate(Width / 2 - (BoardLeft(HexSize) + 13 * HexSize), BoardTopY - BoardTop);
     painter.setPen(QPen(Qt::black, 1));
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
@@ -66,24 +82,26 @@ void DrawBoard(QPainter& painter, const ValueGrid& grid) {
 // A game a few moves in: both wedges have spread and a few pieces have changed colour.
 ValueGrid PictureGame() {
     ValueGrid grid = StartingGrid(Standard);
-    for (auto [row, col] : {std::pair{3, 6}, {4, 6}, {6, 7}, {7, 8}, {5, 6}, {6, 6}}) grid(row, col) = Player1;
-    for (auto [row, col] : {std::pair{4, 3}, {5, 4}, {6, 4}, {2, 1}, {3, 2}, {6, 5}, {4, 5}}) grid(row, col) = Player2;
+    for (auto [row, col] : {std::pair{3, 6}, {4, 6}, {6, 7}, {7, 8}, {5, 6}, {6, 6}})
+        grid(row, col) = Player1;
+    for (auto [row, col] : {std::pair{4, 3}, {5, 4}, {6, 4}, {2, 1}, {3, 2}, {6, 5}, {4, 5}})
+        grid(row, col) = Player2;
     grid(5, 3) = Player1; // converted
     return grid;
 }
 
 void DrawTitle(QPainter& painter) {
     QFont title("DejaVu Serif", 1, QFont::Bold);
-    title.setPixelSize(52);
+    title.setPixelSize(44);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     QPainterPath text;
     text.addText(0, 0, title, "Tessaron");
     const QRectF bounds = text.boundingRect();
-    text.translate((Width - bounds.width()) / 2 - bounds.left() - 18, 74);
+    text.translate((Width - bounds.width()) / 2 - bounds.left() - 14, TitleBaseline);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 120));
     painter.drawPath(text.translated(3, 3));
-    QLinearGradient gold(0, 32, 0, 74);
+    QLinearGradient gold(0, TitleBaseline - 30, 0, TitleBaseline);
     gold.setColorAt(0.0, PieceWhite);
     gold.setColorAt(1.0, PieceYellow);
     painter.setBrush(gold);
@@ -91,20 +109,11 @@ void DrawTitle(QPainter& painter) {
     painter.drawPath(text);
 
     QFont version("DejaVu Sans", 1, QFont::Bold);
-    version.setPixelSize(20);
+    version.setPixelSize(16);
     painter.setFont(version);
     painter.setPen(PieceYellow);
     const QRectF titleBox = text.boundingRect();
     painter.drawText(QPointF(titleBox.right() + 8, titleBox.bottom() - 4), "2.2");
-}
-
-void DrawTagline(QPainter& painter) {
-    QFont tagline("DejaVu Sans", 1);
-    tagline.setPixelSize(12);
-    tagline.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    painter.setFont(tagline);
-    painter.setPen(QColor(190, 205, 255));
-    painter.drawText(QRect(0, Height - 18, Width, 16), Qt::AlignCenter, "CLONE  \u00b7  JUMP  \u00b7  CONVERT");
 }
 
 // The icon: one board cell with a white and a yellow piece, readable at small sizes.
@@ -116,8 +125,8 @@ QImage DrawIcon(int size) {
     const double s = size / 4.2;
     const QPointF centre(size / 2.0, size / 2.0);
     QPolygonF hexagon;
-    for (const QPointF& corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(2, 0), QPointF(1, 1), QPointF(-1, 1),
-                                  QPointF(-2, 0)})
+    for (const QPointF& corner :
+         {QPointF(-1, -1), QPointF(1, -1), QPointF(2, 0), QPointF(1, 1), QPointF(-1, 1), QPointF(-2, 0)})
         hexagon << centre + QPointF(corner.x() * s, corner.y() * s * 1.7);
     painter.setPen(QPen(Qt::black, size / 32.0));
     painter.setBrush(BoardBlue);
@@ -145,9 +154,9 @@ int main(int argc, char** argv) {
     DrawBackground(painter);
     DrawBoard(painter, PictureGame());
     DrawTitle(painter);
-    DrawTagline(painter);
     painter.end();
-    if (!image.save(directory + "splashs.bmp", "BMP") || !DrawIcon(128).save(directory + "tessaron.png", "PNG")) {
+    if (!image.save(directory + "splashs.bmp", "BMP") ||
+        !DrawIcon(128).save(directory + "tessaron.png", "PNG")) {
         qWarning("cannot write the pictures into %s", argv[1]);
         return 1;
     }

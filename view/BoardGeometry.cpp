@@ -1,5 +1,7 @@
 #include "BoardGeometry.h"
 
+#include <algorithm>
+
 namespace {
 
 // Piece boxes are inset by trunc(0.1 x S) from the anchor.
@@ -17,8 +19,18 @@ int HexSizeFor(int outerWidth, int outerHeight) {
     return size < 1 ? 1 : size;
 }
 
+int LargestHexSizeInside(int surfaceWidth, int surfaceHeight) {
+    // The right edge X0 + 27 S and the bottom edge Y0 + 18 S fall on the last pixel at
+    // most. Up to S = 20 the origin is 20; beyond it X0 = S, so the board spans 28 S.
+    const int wide = (surfaceWidth - 1) / 28;
+    const int byWidth = wide > 20 ? wide : std::min(20, (surfaceWidth - 1 - 20) / 27);
+    const int byHeight = (surfaceHeight - 1 - BoardTop) / 18;
+    return std::max(1, std::min(byWidth, byHeight));
+}
+
 QPoint CellAnchor(int row, int col, int hexSize) {
-    return {BoardLeft + 3 * hexSize * (row - 1), BoardTop + 2 * hexSize * (col - 1) - (row - 5) * hexSize};
+    return {BoardLeft(hexSize) + 3 * hexSize * (row - 1),
+            BoardTop + 2 * hexSize * (col - 1) - (row - 5) * hexSize};
 }
 
 QPolygon CellHexagon(int row, int col, int hexSize) {
@@ -39,7 +51,7 @@ QRect PieceBox(int row, int col, int hexSize) {
 }
 
 CellPos HitTest(int x, int y, int hexSize) {
-    const int row = (x - BoardLeft) / (3 * hexSize) + 1;
+    const int row = (x - BoardLeft(hexSize)) / (3 * hexSize) + 1;
     const int col = (y - BoardTop - (5 - row) * hexSize) / (2 * hexSize) + 1;
     return {row, col};
 }
@@ -53,7 +65,7 @@ QRect GrowFrameBox(int fromRow, int fromCol, int row, int col, int hexSize, int 
     const int across = 10 * (2 * fromRow - 1) + (2 * row - 2 * fromRow - 1) * frame;
     const int down = 10 * (2 * fromCol - 1) + (2 * col - 2 * fromCol - 1) * frame;
     const int lift = 10 * (2 * fromRow - 9) + (2 * row - 2 * fromRow - 1) * frame;
-    const int x = across * 3 * s / 20 + BoardLeft;
+    const int x = across * 3 * s / 20 + BoardLeft(s);
     const int y = (down * 2 * s - lift * s) / 20 + BoardTop;
     const int side = 18 * s * frame / 100;
     return {x + Inset(s), y + Inset(s), side, side};
@@ -66,7 +78,7 @@ QRect SlideFrameBox(int fromRow, int fromCol, int toRow, int toCol, int side, in
     const int across = 10 * (fromRow - 1) + (toRow - fromRow) * frame;
     const int down = 10 * (fromCol - 1) + (toCol - fromCol) * frame;
     const int lift = 10 * (fromRow - 5) + (toRow - fromRow) * frame;
-    const int x = across * 3 * s / 10 + BoardLeft;
+    const int x = across * 3 * s / 10 + BoardLeft(s);
     const int y = (down * 2 * s - lift * s) / 10 + BoardTop;
     return {x + Inset(s), y + Inset(s), side, side};
 }

@@ -6,18 +6,27 @@
 
 #include "rules/ValueGrid.h"
 
-// The pixel geometry of the board. One length, the hex size S, scales everything; the
-// board's origin is fixed. Every function is pure and works in integers: the real-valued
+// The pixel geometry of the board. One length, the hex size S, scales everything, the
+// board's origin included. Every function is pure and works in integers: the real-valued
 // formulas of the game are rewritten over a common denominator so that each conversion
 // truncates toward zero exactly, with no floating-point rounding at the boundaries.
 
-inline constexpr int BoardLeft = 20; // X0
-inline constexpr int BoardTop = 20;  // Y0
+inline constexpr int BoardTop = 20; // Y0
 inline constexpr int AnimFrames = 10;
+
+// X0: 20, as long as the left points of row 1 (at X0 - S) stay inside the surface; for a
+// larger hex size the origin moves right with it, so those points stay at x = 0.
+constexpr int BoardLeft(int hexSize) {
+    return hexSize > 20 ? hexSize : 20;
+}
 
 // The hex size for a window of the given outer size (frame, caption and menu included):
 // limited by the width when 1.3 x H >= W, else by the height; never below 1.
 int HexSizeFor(int outerWidth, int outerHeight);
+
+// The largest hex size whose whole board (x from X0 - S to X0 + 27 S, y from Y0 to
+// Y0 + 18 S) lies inside a surface of the given size; never below 1.
+int LargestHexSizeInside(int surfaceWidth, int surfaceHeight);
 
 // The anchor of cell (row, col): the left end of the hexagon's flat top edge.
 QPoint CellAnchor(int row, int col, int hexSize);

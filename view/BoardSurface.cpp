@@ -22,3 +22,7 @@ void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
 void BoardSurface::mousePressEvent(QMouseEvent* event) {
     m_handler.FormMouseDown(event->button());
 }
+
+void BoardSurface::resizeEvent(QResizeEvent*) {
+    m_handler.FormResize();
+}

@@ -10,6 +10,8 @@ class BoardSurfaceHandler {
     virtual void FormPaint(QPainter& painter) = 0;
     virtual void FormMouseMove(int x, int y) = 0;
     virtual void FormMouseDown(Qt::MouseButton button) = 0;
+    // The surface changed size (the window did, or the bottom line was swapped).
+    virtual void FormResize() = 0;
 };
 
 // The client area of the main window on which the board is drawn and over which the
@@ -24,6 +26,7 @@ class BoardSurface final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     BoardSurfaceHandler& m_handler;

@@ -27,7 +27,7 @@ constexpr QSize LargeScreenSize(525, 422);
 // heading, the space between rows, and the side margins of the algorithm boxes.
 constexpr int Margin = 6;
 constexpr int Inset = 4;
-constexpr int RowGap = 4;
+constexpr int RowGap = 3;
 constexpr int BoxSide = 3;
 
 const QColor Player1Colour(255, 255, 255);

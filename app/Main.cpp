@@ -50,7 +50,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateMenus() {
-    // Plain captions: no item has a keyboard shortcut or a mnemonic.
+    // The captions stand as the game names them; the Moves menu adds shortcuts and mnemonics.
     Game1 = menuBar()->addMenu("Game");
     Start1 = Game1->addAction("Start");
     SendMessage1 = Game1->addAction("Send Message");

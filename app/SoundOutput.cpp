@@ -48,6 +48,8 @@ class SoundOutput::Thread final : public QThread {
         format.setChannelCount(1);
         format.setSampleFormat(QAudioFormat::Int16);
         QueueDevice source(m_queue);
+        // Unbuffered: a buffered device would read 16 KB (0.37 s) ahead of the sink, and a
+        // new sound would wait behind that much queued silence.
         source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         QAudioSink sink(m_device, format);
         sink.setBufferSize(format.bytesForDuration(BufferMilliseconds * 1000));

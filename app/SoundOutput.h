@@ -7,9 +7,10 @@
 #include "sound/SoundQueue.h"
 
 // One audio output stream for the whole run, fed from a SoundQueue on a thread of its own.
-// It is opened at once, so that opening it cannot delay the first sound past the next. The window thread
-// blocks during animations, so the stream must not depend on it; and since the queue pads every sound with
-// silence, the stream never runs dry and is never stopped while a sound's tail is still buffered.
+// The window thread blocks during animations, so the stream must not depend on it. Since
+// the queue pads every sound with silence, the stream never runs dry and is never stopped
+// while a sound's tail is still buffered. It is opened at start-up, so that the time it
+// takes to open cannot hold back the first sound until the next one replaces it.
 class SoundOutput {
   public:
     // Mono 16-bit samples at this rate, the format of the game's own sound files.

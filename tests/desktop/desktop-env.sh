@@ -64,12 +64,14 @@ desktop_start() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
     # Without a number given, the X server picks a free one and writes it to the pipe.
+    # -noreset: by default the server resets when its last client leaves, and a client
+    # that connects meanwhile (the window manager after the readiness probe) is refused.
     if [ -n "${DESKTOP_DISPLAY:-}" ]; then
-        Xvfb ":$DESKTOP_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$DESKTOP_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$DESKTOP_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$DESKTOP_TMP/xvfb.log" 2>&1 &
         DESKTOP_PIDS+=($!)
     else
         exec {displayfd}<> <(:)
-        Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >"$DESKTOP_TMP/xvfb.log" 2>&1 &
+        Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$DESKTOP_TMP/xvfb.log" 2>&1 &
         DESKTOP_PIDS+=($!)
         read -r -t 10 -u "$displayfd" DESKTOP_DISPLAY || fail "Xvfb did not start"
         exec {displayfd}<&-

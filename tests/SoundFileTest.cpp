@@ -95,18 +95,22 @@ TEST(WavFile, FindsTheDataPastOtherChunksAndCutsItToTheFile) {
 }
 
 TEST(WavFile, ConvertsToMono16AtTheOutputRate) {
+    // The audio data stays in the file's bytes, so each file is kept while it is read.
     // 8-bit samples are unsigned around 128.
-    const auto eightBit = ParseWav(Riff({FormatChunk(1, 1, 22050, 8), Chunk("data", {128, 255, 0}, 3)}));
+    const Bytes eightBitFile = Riff({FormatChunk(1, 1, 22050, 8), Chunk("data", {128, 255, 0}, 3)});
+    const auto eightBit = ParseWav(eightBitFile);
     ASSERT_TRUE(eightBit);
     EXPECT_EQ(ToMono16(*eightBit, 22050), (std::vector<int16_t>{0, 127 * 256, -128 * 256}));
 
     // Half the rate: twice the samples, the originals in place and the means between them.
-    const auto slow = ParseWav(Riff({FormatChunk(1, 1, 11025, 16), Chunk("data", {0, 0, 100, 0, 0, 1}, 6)}));
+    const Bytes slowFile = Riff({FormatChunk(1, 1, 11025, 16), Chunk("data", {0, 0, 100, 0, 0, 1}, 6)});
+    const auto slow = ParseWav(slowFile);
     ASSERT_TRUE(slow);
     EXPECT_EQ(ToMono16(*slow, 22050), (std::vector<int16_t>{0, 50, 100, 178, 256, 256}));
 
     // Twice the rate: every other sample.
-    const auto fast = ParseWav(Riff({FormatChunk(1, 1, 44100, 16), Chunk("data", FourSamples, 8)}));
+    const Bytes fastFile = Riff({FormatChunk(1, 1, 44100, 16), Chunk("data", FourSamples, 8)});
+    const auto fast = ParseWav(fastFile);
     ASSERT_TRUE(fast);
     EXPECT_EQ(ToMono16(*fast, 22050), (std::vector<int16_t>{1, 3}));
 }

@@ -14,8 +14,7 @@ sleep 1
 
 record_start "$DESKTOP_TMP/about.wav"
 # Help is two menus to the right of Game; About Tessaron is its third item.
-xdotool mousemove --window "$window" 15 10 click 1
-sleep 0.5
+open_menu "$window" 15 10
 xdotool key Right Right Down Down Return
 sleep 3
 record_stop

@@ -22,7 +22,7 @@ fail() {
 
 # Waits up to $1 tenths of a second for the command that follows to succeed.
 wait_until() {
-    local tenths=$1
+    local tenths=$1 i
     shift
     for ((i = 0; i < tenths; i++)); do
         "$@" >/dev/null 2>&1 && return 0
@@ -73,11 +73,11 @@ desktop_start() {
         exec {displayfd}<> <(:)
         Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$DESKTOP_TMP/xvfb.log" 2>&1 &
         DESKTOP_PIDS+=($!)
-        read -r -t 10 -u "$displayfd" DESKTOP_DISPLAY || fail "Xvfb did not start"
+        read -r -t 30 -u "$displayfd" DESKTOP_DISPLAY || fail "Xvfb did not start"
         exec {displayfd}<&-
     fi
     export DISPLAY=:$DESKTOP_DISPLAY
-    wait_until 100 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
+    wait_until 300 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
 
     if [ "${DESKTOP_NO_WM:-0}" != 1 ]; then
         openbox --sm-disable >"$DESKTOP_TMP/openbox.log" 2>&1 &
@@ -93,7 +93,7 @@ desktop_start() {
         --load="module-native-protocol-unix socket=$DESKTOP_TMP/pulse/native auth-anonymous=1" \
         --log-target=file:"$DESKTOP_TMP/pulseaudio.log" >/dev/null 2>&1 &
     DESKTOP_PIDS+=($!)
-    wait_until 100 pactl info || fail "the PulseAudio server did not start"
+    wait_until 300 pactl info || fail "the PulseAudio server did not start"
 }
 
 record_start() {
@@ -119,7 +119,7 @@ game_start() {
 }
 
 game_window() {
-    local id
+    local id i
     for ((i = 0; i < 150; i++)); do
         id=$(xdotool search --onlyvisible --name '^Tessaron 2\.2$' 2>/dev/null | head -n 1)
         [ -n "$id" ] && echo "$id" && return 0
@@ -146,8 +146,8 @@ shot() {
     import -window root "$1"
 }
 
-# Writes a settings file for the game's first start. Arguments are NAME=VALUE pairs that
-# replace the defaults below: two local human players, the Standard layout, sound off.
+# Writes the settings file that the game loads at start-up. Arguments are NAME=VALUE pairs
+# that replace the defaults below: two local human players, the Standard layout, sound off.
 write_settings() {
     local -A value=([Type1]=1 [Type2]=1 [Level1]=0 [Level2]=0 [Algo1]=4 [Algo2]=3 [Branch1]=5 [Branch2]=5
         [Sound]=0 [Board]=1)
@@ -163,4 +163,15 @@ write_settings() {
         echo '"PortClient"="1024"'
         echo '"PortServer"="1024"'
     } >"$XDG_CONFIG_HOME/Tessaron/registry.reg"
+}
+
+# Opens the menu whose title is at (X, Y) in the window $1 and waits until it is on screen,
+# so that the keys sent next reach the menu and not the window.
+open_menu() {
+    local window=$1 x=$2 y=$3 before
+    before=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | wc -l)
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    wait_until 100 sh -c "[ \$(xdotool search --onlyvisible --pid $GAME_PID | wc -l) -gt $before ]" ||
+        fail "the menu at ($x, $y) did not open"
+    sleep 0.2
 }

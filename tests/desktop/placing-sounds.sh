@@ -17,8 +17,7 @@ window=$(game_window)
 sleep 1
 
 record_start "$DESKTOP_TMP/placing.wav"
-xdotool mousemove --window "$window" 15 10 click 1
-sleep 0.5
+open_menu "$window" 15 10
 xdotool key Down Return
 # 18 pieces of at least 100 ms each, and the last sound after them.
 sleep 4

@@ -4,6 +4,7 @@
 #include <QAudioDevice>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -14,13 +15,17 @@
 
 namespace {
 
-// A larger file is not one of the game's short sounds; it is not read.
-constexpr qint64 MaxSoundFileBytes = 16 << 20;
+// A larger file is not one of the game's short sounds (a few seconds at most take less than
+// half a megabyte); it is not read, which also bounds the memory a strange file can take.
+constexpr qint64 MaxSoundFileBytes = 4 << 20;
 
 // The file's samples in the output's format, or nothing when it is missing or unreadable.
 SoundQueue::Samples ReadSound(const QString& fileName) {
+    // Only a regular file: opening a named pipe would block until something writes to it.
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > MaxSoundFileBytes) return nullptr;
     QFile file(fileName);
-    if (file.size() > MaxSoundFileBytes || !file.open(QIODevice::ReadOnly)) return nullptr;
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = file.read(MaxSoundFileBytes);
     const auto wav =
         ParseWav({reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size())});

@@ -15,8 +15,10 @@ TESSARON_BIN=${TESSARON_BIN:-build/tessaron}
 TESSARON_ASSETS=${TESSARON_ASSETS:-assets}
 DESKTOP_PIDS=()
 
+# The reason on one line; then, for the record, the end of the game's own output.
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "${DESKTOP_TMP:-}/game.log" ] && tail -n 5 "$DESKTOP_TMP/game.log" | sed 's/^/  game: /' >&2
     exit 1
 }
 

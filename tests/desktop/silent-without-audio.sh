@@ -21,7 +21,8 @@ xdotool key Right Right Down Down Return
 wait_until 50 sh -c "[ \$(xdotool search --onlyvisible --pid $GAME_PID | wc -l) -ge 2 ]" ||
     fail "the About box did not open"
 xdotool key Escape
-sleep 0.5
+wait_until 100 sh -c "[ \$(xdotool search --onlyvisible --pid $GAME_PID | wc -l) -eq 1 ]" ||
+    fail "the About box did not close"
 # Exit is the last item of the Game menu.
 open_menu "$window" 15 10
 xdotool key Up Return

@@ -13,7 +13,8 @@ class Platform {
     virtual ~Platform() = default;
 
     // Starts a WAV file of the working directory, named without a directory, and returns
-    // at once. A missing file or a machine without audio output stays silent.
+    // at once; the sound replaces one still playing. A missing file or a machine without
+    // audio output stays silent.
     virtual void PlaySound(const QString& fileName) = 0;
 
     // Blocks the window thread for the given time; events wait until afterwards.

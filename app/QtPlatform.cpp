@@ -3,34 +3,55 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QThread>
 
+#include "SoundOutput.h"
 #include "WindowWait.h"
+#include "sound/WavFile.h"
 
-QtPlatform::QtPlatform() : m_hasAudioOutput(!QMediaDevices::defaultAudioOutput().isNull()) {}
+namespace {
+
+// A larger file is not one of the game's short sounds (a few seconds at most take less than
+// half a megabyte); it is not read, which also bounds the memory a strange file can take.
+constexpr qint64 MaxSoundFileBytes = 4 << 20;
+
+// The file's samples in the output's format, or nothing when it is missing or unreadable.
+SoundQueue::Samples ReadSound(const QString& fileName) {
+    // Only a regular file: opening a named pipe would block until something writes to it.
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > MaxSoundFileBytes) return nullptr;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    const QByteArray bytes = file.read(MaxSoundFileBytes);
+    const auto wav =
+        ParseWav({reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    if (!wav) return nullptr;
+    auto samples = std::make_shared<const std::vector<int16_t>>(ToMono16(*wav, SoundOutput::SampleRate));
+    return samples->empty() ? nullptr : samples;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!device.isNull()) m_sound = std::make_unique<SoundOutput>(device);
+}
 
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::PlaySound(const QString& fileName) {
-    // No output device or no file: the game goes on in silence, without a message.
-    if (!m_hasAudioOutput) return;
-    const QFileInfo file(fileName);
-    if (!file.isFile()) return;
-    std::unique_ptr<QSoundEffect>& effect = m_effects[fileName];
-    if (!effect) {
-        // Created once and kept: loading a file for every placement would lag and stutter.
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    }
-    // A sound still playing starts again from the beginning, as a new request replaces it.
-    effect->stop();
-    effect->play();
+    // No output device or no readable file: the game goes on in silence, without a message.
+    if (!m_sound) return;
+    SoundQueue::Samples& samples = m_samples[fileName];
+    // Read once and kept: reading a file for every placement would delay the sound.
+    if (!samples) samples = ReadSound(fileName);
+    if (samples) m_sound->Play(samples);
 }
 
 void QtPlatform::Wait(int milliseconds) {

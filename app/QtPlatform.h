@@ -4,11 +4,12 @@
 #include <memory>
 
 #include "Platform.h"
+#include "sound/SoundQueue.h"
 
-class QSoundEffect;
+class SoundOutput;
 
-// The platform services of the running program, on Qt. Sounds are plain PCM WAV files
-// played by one long-lived sound effect per file on the default audio output.
+// The platform services of the running program, on Qt. Sounds are PCM WAV files, read
+// once each and played on one long-lived audio stream of the default audio output.
 class QtPlatform final : public Platform {
   public:
     QtPlatform();
@@ -22,6 +23,6 @@ class QtPlatform final : public Platform {
     QString AskFileName(bool forSaving, const QString& caption, const QString& filter) override;
 
   private:
-    bool m_hasAudioOutput;
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    std::unique_ptr<SoundOutput> m_sound;
+    std::map<QString, SoundQueue::Samples> m_samples;
 };

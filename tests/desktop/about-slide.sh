@@ -11,8 +11,8 @@ main=$(game_window)
 sleep 1
 
 # Help > About Tessaron: the fourth line of the Help menu, after a separator.
-open_menu "$main" 135 10
-xdotool key Down Down Down Return
+open_menu "$main" 15 10
+xdotool key Left Down Down Return
 
 # Pictures of the box, as fast as they come, for the second and a half after it opens.
 box=

@@ -13,9 +13,9 @@ window=$(game_window)
 sleep 1
 
 record_start "$DESKTOP_TMP/about.wav"
-# Help is two menus to the right of Game; About Tessaron is its third item.
+# Help is the last menu, one to the left of Game; About Tessaron is its third item.
 open_menu "$window" 15 10
-xdotool key Right Right Down Down Return
+xdotool key Left Down Down Return
 sleep 3
 record_stop
 

@@ -412,19 +412,15 @@ TEST_F(ProfileTest, StoreThatIsNotAFileIsNeverReplaced) {
 TEST_F(ProfileTest, StoreThatIsAFifoIsReportedAtOnce) {
     fs::create_directories(File().parent_path());
     ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
-    // Should the program wait on the FIFO after all, this writer ends the wait after two seconds.
+    // Should the program wait on the FIFO after all, this writer ends every wait after two seconds.
     std::atomic<bool> done = false;
     std::thread writer([&done, path = File()] {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (!done && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         while (!done) {
-            const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-                return;
-            }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (std::chrono::steady_clock::now() < deadline) continue;
+            const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
         }
     });
     const auto start = std::chrono::steady_clock::now();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 

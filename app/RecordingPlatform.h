@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -27,6 +28,9 @@ class RecordingPlatform final : public Platform {
     // Answers of InputQuery in order; nullopt is Cancel. An empty queue answers Cancel.
     std::deque<std::optional<QString>> InputAnswers;
     std::function<void(const Message&)> OnMessage;
+    // Boxes open at this moment, and the most that were ever open at once.
+    int OpenMessages = 0;
+    int MostOpenMessages = 0;
     std::function<int(QDialog&)> OnDialog;
     int DialogsShown = 0;
     // Answers of AskFileName in order; an empty queue answers Cancel (an empty path).
@@ -39,7 +43,11 @@ class RecordingPlatform final : public Platform {
     }
     void ShowMessage(const QString& caption, const QString& text) override {
         Messages.push_back({caption, text});
-        if (OnMessage) OnMessage(Messages.back());
+        // A copy: boxes opened meanwhile may move the recorded ones.
+        const Message shown = Messages.back();
+        MostOpenMessages = std::max(MostOpenMessages, ++OpenMessages);
+        if (OnMessage) OnMessage(shown);
+        --OpenMessages;
     }
     bool InputQuery(const QString&, const QString&, QString& text) override {
         if (InputAnswers.empty()) return false;

@@ -220,7 +220,7 @@ QString TCustomSocket::LocalHostAddress() {
     return address;
 }
 
-bool TCustomSocket::OpenSocketHandle(int Option, int Event) {
+bool TCustomSocket::OpenSocketHandle(int Option) {
     // Opening again must not leave the previous socket open.
     CloseSocketHandle(SocketHandle, *m_notifier, true);
     SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -233,32 +233,34 @@ bool TCustomSocket::OpenSocketHandle(int Option, int Event) {
         ReportError(SocketErrorFromErrno(errno));
         return false;
     }
-    if (!m_notifier->Select(SocketHandle, Event)) {
-        ReportError(SocketError::NoBufferSpace);
-        return false;
-    }
     return true;
+}
+
+bool TCustomSocket::WatchSocketHandle(int Event) {
+    if (m_notifier->Select(SocketHandle, Event)) return true;
+    ReportError(SocketError::NoBufferSpace);
+    return false;
 }
 
 void TCustomSocket::CloseSocketHandle(int32_t& Socket, SocketNotifications& Notifier, bool Abortive) {
     if (Socket == -1) return;
     Notifier.Select(Socket, 0);
-    if (shutdown(Socket, SHUT_RDWR) != 0 && errno != ENOTCONN) {
-        ReportError(SocketErrorFromErrno(errno));
-        return;
-    }
+    // A socket that cannot be shut down or set to reset is closed all the same: its
+    // notifications are off already, so a descriptor kept open here would be watched by
+    // nobody and never closed. The first failure is reported once the socket is gone.
+    int failure = 0;
+    if (shutdown(Socket, SHUT_RDWR) != 0 && errno != ENOTCONN) failure = SocketErrorFromErrno(errno);
     const linger lingering{Abortive ? 1 : 0, 0};
     if (setsockopt(Socket, SOL_SOCKET, SO_LINGER, &lingering, sizeof lingering) != 0 &&
-        errno != ENOPROTOOPT) {
-        ReportError(SocketErrorFromErrno(errno));
-        return;
-    }
+        errno != ENOPROTOOPT && failure == 0)
+        failure = SocketErrorFromErrno(errno);
     // Linux releases the descriptor even when close reports an error, so the handle is
     // forgotten in every case: keeping it would later close a descriptor reused elsewhere.
     const int result = ::close(Socket);
     const int error = errno;
     Socket = -1;
-    if (result != 0 && error != EINTR) ReportError(SocketErrorFromErrno(error));
+    if (result != 0 && error != EINTR && failure == 0) failure = SocketErrorFromErrno(error);
+    if (failure != 0) ReportError(failure);
 }
 
 int TCustomSocket::BytesAvailable(int Socket) {
@@ -272,9 +274,12 @@ int TCustomSocket::BytesAvailable(int Socket) {
 
 void TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
     if (Text.isEmpty()) return;
-    // Bytes kept from an earlier send go first, so the new ones queue behind them.
+    // Bytes kept from an earlier send go first, so the new ones queue behind them. A peer
+    // that stops reading fills what may be kept; that is reported as no buffer space.
     if (m_notifier && m_notifier->HasUnsent(Socket)) {
-        m_notifier->Keep(Socket, std::string_view(Text.constData(), static_cast<std::size_t>(Text.size())));
+        if (!m_notifier->Keep(Socket,
+                              std::string_view(Text.constData(), static_cast<std::size_t>(Text.size()))))
+            ReportError(SocketError::NoBufferSpace);
         return;
     }
     qsizetype done = 0;
@@ -287,10 +292,13 @@ void TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
             continue;
         }
         if (errno == EINTR) continue;
-        if ((errno == EAGAIN || errno == EWOULDBLOCK) && m_notifier &&
-            m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
-                                                      static_cast<std::size_t>(Text.size() - done))))
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (!m_notifier ||
+                !m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
+                                                           static_cast<std::size_t>(Text.size() - done))))
+                ReportError(SocketError::NoBufferSpace);
             return;
+        }
         ReportError(SocketErrorFromErrno(errno));
         return;
     }

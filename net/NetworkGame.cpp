@@ -1,5 +1,15 @@
 #include "NetworkGame.h"
 
+#include "ChatEncoding.h"
+
+namespace {
+
+std::string_view ViewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+} // namespace
+
 NetworkGame::NetworkGame(NetworkGameHost& host) : m_host(host) {
     // Both sockets report their errors to the one handler.
     TCPClient1.OnError = [this](TCustomSocket* s, int error, const QString& msg) {
@@ -71,7 +81,7 @@ bool NetworkGame::SendMove(const Move& move) {
 void NetworkGame::SendMessage1Click() {
     const std::optional<QString> text = m_host.AskChatText();
     if (!text) return;
-    SendToPeer('#' + text->toUtf8());
+    SendToPeer('#' + QByteArray::fromStdString(ChatBytesForWire(ViewOf(text->toUtf8()))));
 }
 
 void NetworkGame::Disconnect1Click() {
@@ -93,12 +103,17 @@ void NetworkGame::CloseSockets() {
 void NetworkGame::Connected() {
     m_decoder.Reset();
     m_inbox.clear();
+    m_waitingChats.clear();
+    m_chatsDroppedUnsaid = 0;
+    m_chatsDropped = 0;
     m_host.SetConnectionMenus(true);
 }
 
 void NetworkGame::Disconnected() {
     // Messages still waiting behind an open chat box belong to the game that has just ended.
     m_inbox.clear();
+    m_waitingChats.clear();
+    m_chatsDroppedUnsaid = 0;
     m_decoder.Reset();
     m_host.SetConnectionMenus(false);
     m_host.EmptyBoard();
@@ -148,20 +163,22 @@ void NetworkGame::TCPServer1Close(TCustomSocket*, int) {
 }
 
 void NetworkGame::Received(const QByteArray& read, int remotePlayer) {
-    for (NetMessage& message :
-         m_decoder.Feed(std::string_view(read.constData(), static_cast<std::size_t>(read.size()))))
+    for (NetMessage& message : m_decoder.Feed(ViewOf(read)))
         m_inbox.push_back(std::move(message));
+    // The end of a game shows its result in a box too, and a read may arrive meanwhile: the
+    // queue keeps the messages of both reads in order.
     while (!m_inbox.empty()) {
         const NetMessage message = std::move(m_inbox.front());
         m_inbox.pop_front();
         Handle(message, remotePlayer);
     }
+    ShowWaitingChats();
 }
 
 void NetworkGame::Handle(const NetMessage& message, int remotePlayer) {
     if (message.Type == NetMessage::Kind::Chat) {
-        m_host.ShowChat(QStringLiteral("Message from Player %1").arg(remotePlayer),
-                        QString::fromUtf8(ChatTextForDisplay(message.Text)));
+        QueueChat(QStringLiteral("Message from Player %1").arg(remotePlayer),
+                  QString::fromStdString(ChatTextForDisplay(ChatTextFromWire(message.Text))), remotePlayer);
         return;
     }
     ReceiveSituation situation = m_host.Situation();
@@ -171,4 +188,36 @@ void NetworkGame::Handle(const NetMessage& message, int remotePlayer) {
         m_host.PlayReceivedMove(verdict.Received);
     else
         m_host.SetStatus(QString::fromStdString(verdict.StatusText));
+}
+
+void NetworkGame::QueueChat(const QString& caption, const QString& text, int remotePlayer) {
+    if (m_waitingChats.size() == MaxWaitingChats) {
+        m_waitingChats.pop_front();
+        ++m_chatsDroppedUnsaid;
+        ++m_chatsDropped;
+        m_host.SetStatus(QStringLiteral("Messages from Player %1 came too fast: %2 not shown")
+                             .arg(remotePlayer)
+                             .arg(m_chatsDropped));
+    }
+    m_waitingChats.push_back({caption, text});
+}
+
+void NetworkGame::ShowWaitingChats() {
+    if (m_chatBoxOpen) return;
+    m_chatBoxOpen = true;
+    while (!m_waitingChats.empty()) {
+        WaitingChat chat = std::move(m_waitingChats.front());
+        m_waitingChats.pop_front();
+        if (m_chatsDroppedUnsaid > 0) {
+            const QString note =
+                m_chatsDroppedUnsaid == 1
+                    ? QStringLiteral("(1 earlier message was not shown: it came too fast)")
+                    : QStringLiteral("(%1 earlier messages were not shown: they came too fast)")
+                          .arg(m_chatsDroppedUnsaid);
+            chat.Text = note + "\n\n" + chat.Text;
+            m_chatsDroppedUnsaid = 0;
+        }
+        m_host.ShowChat(chat.Caption, chat.Text);
+    }
+    m_chatBoxOpen = false;
 }

@@ -13,9 +13,16 @@
 //
 // Wire format, unchanged from what the game has always sent: a move is the text
 // "FromRow-FromCol-ToRow-ToCol-Kind" (kind 1 clone, 0 jump); a chat message is "#" and the
-// text (UTF-8). Nothing delimits messages; MessageDecoder takes them apart again.
+// text (see ChatEncoding.h). Nothing delimits messages; MessageDecoder takes them apart again.
+//
+// One chat box is open at a time. Chat messages that arrive while it is open wait and are
+// shown in order as each box closes; past MaxWaitingChats the oldest waiting one is dropped,
+// and the next box and the status line say how many were. Moves are played as they arrive,
+// whether or not a box is open.
 class NetworkGame {
   public:
+    static constexpr std::size_t MaxWaitingChats = 10;
+
     explicit NetworkGame(NetworkGameHost& host);
     // Closes both sockets without reporting to the host, which may be going away itself.
     ~NetworkGame();
@@ -58,10 +65,23 @@ class NetworkGame {
     // running, so a read may arrive while earlier messages wait: they share one queue.
     void Received(const QByteArray& read, int remotePlayer);
     void Handle(const NetMessage& message, int remotePlayer);
+    void QueueChat(const QString& caption, const QString& text, int remotePlayer);
+    // Shows the waiting chat messages one box after another, unless a box is open already:
+    // then the loop that opened it shows them when it closes.
+    void ShowWaitingChats();
+
+    struct WaitingChat {
+        QString Caption;
+        QString Text;
+    };
 
     NetworkGameHost& m_host;
     MessageDecoder m_decoder;
     std::deque<NetMessage> m_inbox;
+    std::deque<WaitingChat> m_waitingChats;
+    bool m_chatBoxOpen = false;
+    int m_chatsDroppedUnsaid = 0; // since the last box shown
+    int m_chatsDropped = 0;       // on this connection
     int m_errorsReported = 0;
 };
 

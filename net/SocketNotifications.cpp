@@ -8,6 +8,14 @@
 
 #include "SocketErrors.h"
 
+namespace {
+
+// What may wait for a peer that reads slowly, beyond the system's own send buffer (the
+// game sends a few bytes at a time). A peer that leaves this much unread is not reading.
+constexpr std::size_t MaxUnsent = std::size_t{16} << 20;
+
+} // namespace
+
 SocketNotifications::SocketNotifications(Handler handler) : m_handler(std::move(handler)) {}
 
 SocketNotifications::~SocketNotifications() = default;
@@ -55,6 +63,7 @@ bool SocketNotifications::Keep(int socket, std::string_view bytes) {
     const auto found = m_watches.find(socket);
     if (found == m_watches.end() || found->second.Mask != SocketEvent::ReadClose) return false;
     Watch& watch = found->second;
+    if (bytes.size() > MaxUnsent - watch.Unsent.size()) return false;
     watch.Unsent.append(bytes);
     if (!watch.Writing) {
         watch.Writing = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Write);

@@ -32,7 +32,8 @@ inline constexpr int ReadClose = Read | Close;
 // - Close: the peer has closed (code 0) or reset (code 10054) the connection and no byte is
 //   left to read.
 // It also keeps bytes that a send could not hand to a full buffer and writes them when the
-// socket can take them, so a slow reader never loses a message.
+// socket can take them, so a slow reader never loses a message; a peer that does not read at
+// all cannot make it keep more than 16 MB.
 class SocketNotifications {
   public:
     using Handler = std::function<void(int socket, int event, int code)>;
@@ -49,7 +50,8 @@ class SocketNotifications {
     // The component has read from `socket`, or accepted on it: its notifications resume.
     void ReadDone(int socket);
 
-    // Keeps `bytes` to be sent after what is already kept. False when `socket` is not watched.
+    // Keeps `bytes` to be sent after what is already kept. False when `socket` is not watched
+    // or when 16 MB are already waiting.
     bool Keep(int socket, std::string_view bytes);
     bool HasUnsent(int socket) const;
 

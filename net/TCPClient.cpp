@@ -31,13 +31,15 @@ QString TTCPClient::Connect() {
     QString portTextFailure;
     if (!ResolveAddress(Host, Port, address, &portTextFailure)) return portTextFailure;
 
-    if (!OpenSocketHandle(SO_OOBINLINE, SocketEvent::Connect)) return {};
+    if (!OpenSocketHandle(SO_OOBINLINE)) return {};
     if (Authorized && !BindCountingDown()) return {};
-    if (::connect(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ||
-        errno == EINPROGRESS || errno == EAGAIN)
-        Status = ssConnecting;
-    else
+    if (::connect(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
+        errno != EINPROGRESS && errno != EAGAIN) {
+        // Failed at once: the socket stays unwatched, so nothing can report it as connected.
         ReportError(SocketErrorFromErrno(errno));
+        return {};
+    }
+    if (WatchSocketHandle(SocketEvent::Connect)) Status = ssConnecting;
     return {};
 }
 

@@ -49,13 +49,14 @@ QString TTCPServer::Listen() {
     // Listening again replaces the listening socket; accepted clients stay. Without
     // SO_REUSEADDR a port whose last connections are still in TIME_WAIT could not be
     // listened on again for a minute after the program closed it.
-    if (!OpenSocketHandle(SO_REUSEADDR, SocketEvent::Accept)) return {};
+    if (!OpenSocketHandle(SO_REUSEADDR)) return {};
     if (bind(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         listen(SocketHandle, ListenBacklog) != 0) {
+        // The socket stays unwatched: an accept on it would fail and hide this error.
         ReportError(SocketErrorFromErrno(errno));
         return {};
     }
-    Status = ssListening;
+    if (WatchSocketHandle(SocketEvent::Accept)) Status = ssListening;
     return {};
 }
 

@@ -91,19 +91,27 @@ class TCustomSocket : public QObject {
     QString LocalHostAddress();
 
     // Stops the notifications of `Socket`, shuts it down and closes it, resetting the
-    // connection at once when `Abortive`. `Socket` becomes -1.
+    // connection at once when `Abortive`. `Socket` becomes -1 even when a step fails; the
+    // failure is reported.
     void CloseSocketHandle(int32_t& Socket, SocketNotifications& Notifier, bool Abortive);
 
     int BytesAvailable(int Socket);
-    // Sends all of `Text`; what a full send buffer cannot take now is sent when it can.
+    // Sends all of `Text`; what a full send buffer cannot take now is sent when it can, up to
+    // a limit past which the send fails with "No buffer space available".
     void SendString(int Socket, int Flags, const QByteArray& Text);
     // Every byte waiting on `Socket`.
     QByteArray ReceiveString(int Socket, int Flags);
 
   protected:
     // Replaces SocketHandle with a new non-blocking stream socket that has the boolean socket
-    // option `Option` set and reports `Event`. False after a failure, which is reported.
-    bool OpenSocketHandle(int Option, int Event);
+    // option `Option` set. It is not watched yet: Linux reports a socket that is neither
+    // connected nor listening as hung up and writable, so a notification asked for before
+    // bind, listen or connect has succeeded would raise a phantom accept or connect. False
+    // after a failure, which is reported.
+    bool OpenSocketHandle(int Option);
+    // Asks for `Event` on SocketHandle, once it is listening or connecting. False after a
+    // failure, which is reported.
+    bool WatchSocketHandle(int Event);
 
     // The notifications of the subclass's sockets; set by the subclass constructor.
     SocketNotifications* m_notifier = nullptr;

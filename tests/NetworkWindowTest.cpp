@@ -11,16 +11,6 @@
 
 namespace {
 
-// Human against human over the network: `role` 1 listens, 2 connects.
-void MakeNetworkPlayer(TForm1& form, int role, int port) {
-    form.Config.PlayerIsComputer[1] = false;
-    form.Config.PlayerIsComputer[2] = false;
-    form.Config.NetworkRole = static_cast<uint8_t>(role);
-    form.Options->EditHostClient->setText("127.0.0.1");
-    form.Options->EditPortClient->setText(QString::number(port));
-    form.Options->EditPortServer->setText(QString::number(port));
-}
-
 int CountValue(const ValueGrid& grid, int value) {
     int count = 0;
     for (int32_t v : grid.Cells)
@@ -33,36 +23,6 @@ bool MenusConnected(const TForm1& form) {
 }
 bool MenusDisconnected(const TForm1& form) {
     return form.Start1->isEnabled() && !form.SendMessage1->isEnabled() && !form.Disconnect1->isEnabled();
-}
-
-// A plain blocking socket connected to the listening window, playing a confused peer.
-int RawPeer(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// Sends without blocking: the window reads on this same thread while a megabyte is on its way.
-void SendRaw(int fd, const std::string& bytes) {
-    std::size_t sent = 0;
-    QElapsedTimer clock;
-    clock.start();
-    while (sent < bytes.size() && clock.elapsed() < 10000) {
-        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (n > 0)
-            sent += static_cast<std::size_t>(n);
-        else if (errno != EAGAIN && errno != EWOULDBLOCK)
-            break;
-        QCoreApplication::processEvents();
-    }
-    ASSERT_EQ(sent, bytes.size());
 }
 
 // Runs events until the status line has stayed unchanged for a while.

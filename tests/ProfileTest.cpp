@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <csignal>
 #include <functional>
@@ -226,6 +232,14 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  {{"Level1", 8}, {"Level2", 0}, {"Branch1", 30}, {"Branch2", 3}}},
         LoadCase{"HostClientDeleted", {{"HostClient", ""}}, [](ProfileState& s) { s.HostClient = ""; }, {}},
+        LoadCase{
+            "PortsAsExpandableStrings",
+            {{"PortServer", "hex(2):34,00,30,00,30,00,30,00,00,00"}, {"PortClient", "hex(2):35,00,00,00"}},
+            [](ProfileState& s) {
+                s.PortServer = "4000";
+                s.PortClient = "5";
+            },
+            {}},
         LoadCase{"HostClientUnreadable",
                  {{"HostClient", "\"10.0."}},
                  [](ProfileState& s) { s.HostClient = ""; },
@@ -313,7 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"SoundAsBinary", "Sound", "hex:01", "Invalid data type for 'Sound'"},
                       FailureCase{"HostClientAsInteger", "HostClient", "dword:00000001",
                                   "Invalid data type for 'HostClient'"},
-                      FailureCase{"PortServerAsBinary", "PortServer", "hex(2):31,00,00,00",
+                      FailureCase{"PortServerAsMultiString", "PortServer", "hex(7):31,00,00,00,00,00",
                                   "Invalid data type for 'PortServer'"},
                       FailureCase{"BoardTruncated", "Board", "dwo", "Failed to get data for 'Board'"},
                       FailureCase{"Branch1Garbage", "Branch1", "dword:zz",
@@ -416,6 +430,40 @@ TEST_F(ProfileTest, StoreThatIsNotAFileIsNeverReplaced) {
     EXPECT_THROW(profile.CreateEnv(state), SettingsError);
     profile.WriteEnv(state);
     EXPECT_TRUE(fs::is_directory(File() / "inside"));
+}
+
+// A FIFO would block the read until some program wrote to it; it is reported at once like
+// any other store that is not a file, and is left in place.
+TEST_F(ProfileTest, StoreThatIsAFifoIsReportedAtOnce) {
+    fs::create_directories(File().parent_path());
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    // Should the program wait on the FIFO after all, this writer ends every wait after two seconds.
+    std::atomic<bool> done = false;
+    std::thread writer([&done, path = File()] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (std::chrono::steady_clock::now() < deadline) continue;
+            const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    ProfileState state;
+    TProfile profile(File());
+    std::string error;
+    try {
+        profile.CreateEnv(state);
+    } catch (const SettingsError& e) {
+        error = e.what();
+    }
+    const auto waited = std::chrono::steady_clock::now() - start;
+    done = true;
+    writer.join();
+    EXPECT_EQ(error, "Failed to get data for 'Type1'");
+    EXPECT_LT(waited, std::chrono::seconds(1));
+    profile.WriteEnv(state);
+    EXPECT_TRUE(fs::is_fifo(File()));
 }
 
 TEST_F(ProfileTest, SaveThroughASymbolicLinkKeepsTheLink) {

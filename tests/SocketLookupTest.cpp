@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
+#include <functional>
 #include <netdb.h>
 
 #include "SocketTestSupport.h"
@@ -122,21 +124,63 @@ TEST(Close, WithoutASocketOnlyMakesTheComponentIdle) {
     EXPECT_TRUE(log.Errors.empty());
 }
 
-TEST(Listen, APortAlreadyListenedOnIsAddressInUse) {
-    const QString port = QString::number(FreePort());
-    TTCPServer first;
-    first.Port = port;
-    ASSERT_TRUE(first.Listen().isEmpty());
-    ASSERT_EQ(first.Status, ssListening);
-    TTCPServer second;
+// A socket whose bind, listen or connect fails at once is never watched: Linux reports such a
+// socket as hung up and writable, which would raise a phantom accept (failing with "Invalid
+// argument" over the real error) or a phantom connect. The one error stays the only event.
+TEST(FailureAtOnce, IsReportedOnceWithItsOwnText) {
+    const QString heldPort = QString::number(FreePort());
+    TTCPServer holder;
+    holder.Port = heldPort;
+    ASSERT_TRUE(holder.Listen().isEmpty());
+    ASSERT_EQ(holder.Status, ssListening);
+
+    TTCPServer server;
+    server.Port = heldPort;
+    TTCPClient client;
+    client.Host = QStringLiteral("224.0.0.1"); // TCP to a multicast group: unreachable at once
+    client.Port = QStringLiteral("80");
+    struct Case {
+        const char* Name;
+        std::function<void()> Open;
+        TCustomSocket* Socket;
+        int Error;
+        const char* Text;
+    };
     EventLog log;
-    log.Watch(second);
-    second.Port = port;
-    EXPECT_TRUE(second.Listen().isEmpty());
-    ASSERT_EQ(log.Errors.size(), 1u);
-    EXPECT_EQ(log.Errors.front(), 10048);
-    EXPECT_EQ(log.ErrorTexts.front(), "Address already in use");
-    EXPECT_NE(second.Status, ssListening);
+    log.Watch(server);
+    log.Watch(client);
+    for (const Case& c : {
+             Case{"listen on a port in use", [&] { EXPECT_TRUE(server.Listen().isEmpty()); }, &server, 10048,
+                  "Address already in use"},
+             Case{"connect to a multicast address", [&] { EXPECT_TRUE(client.Connect().isEmpty()); }, &client,
+                  10051, "Network is unreachable"},
+         }) {
+        log.Errors.clear();
+        log.ErrorTexts.clear();
+        c.Open();
+        RunEventsFor(200);
+        EXPECT_EQ(log.Errors, std::vector<int>{c.Error}) << c.Name;
+        EXPECT_EQ(log.ErrorTexts, std::vector<QString>{c.Text}) << c.Name;
+        EXPECT_TRUE(log.Accepted.empty() && log.Connected.empty()) << c.Name;
+        EXPECT_NE(c.Socket->Status, ssListening) << c.Name;
+        EXPECT_NE(c.Socket->Status, ssConnected) << c.Name;
+    }
+}
+
+// A socket that cannot be shut down is still closed: nobody would close it later.
+TEST(Close, ADescriptorThatCannotBeShutDownIsClosedAndTheFailureReported) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    TTCPClient client;
+    EventLog log;
+    log.Watch(client);
+    SocketNotifications notifications([](int, int, int) {});
+    int32_t handle = ends[0];
+    client.CloseSocketHandle(handle, notifications, true);
+    EXPECT_EQ(handle, -1);
+    EXPECT_EQ(fcntl(ends[0], F_GETFD), -1) << "the descriptor is closed";
+    EXPECT_EQ(log.ErrorTexts, std::vector<QString>{"Socket operation on nonsocket"});
+    close(ends[1]);
 }
 
 } // namespace

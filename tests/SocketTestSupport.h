@@ -102,3 +102,8 @@ struct EventLog {
         };
     }
 };
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

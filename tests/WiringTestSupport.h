@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 
@@ -67,6 +70,46 @@ inline std::optional<Move> SomeLegalMove(const ValueGrid& grid, int player) {
                     if (IsLegalMove(grid, move, player)) return move;
                 }
     return std::nullopt;
+}
+
+// Human against human over the network: `role` 1 listens, 2 connects.
+inline void MakeNetworkPlayer(TForm1& form, int role, int port) {
+    form.Config.PlayerIsComputer[1] = false;
+    form.Config.PlayerIsComputer[2] = false;
+    form.Config.NetworkRole = static_cast<uint8_t>(role);
+    form.Options->EditHostClient->setText("127.0.0.1");
+    form.Options->EditPortClient->setText(QString::number(port));
+    form.Options->EditPortServer->setText(QString::number(port));
+}
+
+// A plain blocking socket connected to the listening window, playing a confused peer.
+inline int RawPeer(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Sends without blocking: the window reads on this same thread while a megabyte is on its way.
+inline void SendRaw(int fd, const std::string& bytes) {
+    std::size_t sent = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (sent < bytes.size() && clock.elapsed() < 10000) {
+        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0)
+            sent += static_cast<std::size_t>(n);
+        else if (errno != EAGAIN && errno != EWOULDBLOCK)
+            break;
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(sent, bytes.size());
 }
 
 inline void Click(QAbstractButton* button) {

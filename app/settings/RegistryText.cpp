@@ -80,6 +80,73 @@ bool HasTypePrefix(std::string_view data) {
     return false;
 }
 
+void AppendUtf8(std::string& out, uint32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+// The bytes of "hex(...):" data: two hex digits each, separated by commas, with blanks and
+// line continuations (a backslash, then the next line) between them.
+std::optional<std::string> ParseHexBytes(std::string_view data) {
+    std::string bytes;
+    bool expectByte = true;
+    for (size_t i = 0; i < data.size();) {
+        const char c = data[i];
+        if (IsBlank(c) || c == '\\' || c == '\n') {
+            ++i;
+        } else if (c == ',' && !expectByte) {
+            expectByte = true;
+            ++i;
+        } else if (expectByte && i + 1 < data.size() && HexDigit(c) >= 0 && HexDigit(data[i + 1]) >= 0) {
+            bytes += static_cast<char>(HexDigit(c) * 16 + HexDigit(data[i + 1]));
+            expectByte = false;
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (expectByte && !bytes.empty()) return std::nullopt; // a trailing comma
+    return bytes;
+}
+
+// A string stored as UTF-16LE bytes, as the registry's export writes expandable strings
+// (hex(2)) and strings given in bytes (hex(1)): it ends at the first zero character.
+std::optional<std::string> DecodeUtf16String(std::string_view bytes) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); i += 2) {
+        const auto unitAt = [&](size_t at) {
+            return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])) |
+                   static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+        };
+        uint32_t ch = unitAt(i);
+        if (ch == 0) break;
+        if (ch >= 0xDC00 && ch <= 0xDFFF) return std::nullopt;
+        if (ch >= 0xD800 && ch <= 0xDBFF) {
+            if (i + 3 >= bytes.size()) return std::nullopt;
+            const uint32_t low = unitAt(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            ch = 0x10000 + ((ch - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(text, ch);
+    }
+    return text;
+}
+
 bool IsBlankLine(std::string_view line) {
     return Trim(line).empty();
 }
@@ -114,6 +181,16 @@ RegValue ParseValueData(std::string_view data) {
         }
         value.Kind = RegValueKind::Integer;
         value.Integer = number;
+        return value;
+    }
+    for (const std::string_view prefix : {std::string_view("hex(2):"), std::string_view("hex(1):")}) {
+        if (!StartsWithNoCase(data, prefix)) continue;
+        const std::optional<std::string> bytes = ParseHexBytes(data.substr(prefix.size()));
+        std::optional<std::string> text = bytes ? DecodeUtf16String(*bytes) : std::nullopt;
+        if (text) {
+            value.Kind = RegValueKind::String;
+            value.Text = std::move(*text);
+        }
         return value;
     }
     if (HasTypePrefix(data)) value.Kind = RegValueKind::OtherType;

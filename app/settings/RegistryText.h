@@ -16,11 +16,13 @@
 // (dword: and one to eight hex digits), a quoted string (\\ and \" escaped, and \n, \r so
 // that a value stays on its line), "-" (a deleted value), or another registry type
 // (hex:..., hex(7):..., qword:...), whose line may continue on the next lines after a
-// trailing backslash. Everything else is kept as it stands but carries no value.
+// trailing backslash. An expandable string (hex(2):) or a string given as bytes (hex(1):)
+// reads as a string: UTF-16LE bytes up to the first zero character, unexpanded.
+// Everything else is kept as it stands but carries no value.
 
 enum class RegValueKind {
     Integer,    // dword: the one integer type the program uses
-    String,     // a quoted string
+    String,     // a quoted string, or a string stored as bytes
     OtherType,  // a well-formed value of a type the program does not use
     Unreadable, // a value line whose data cannot be read (garbage, truncated, "-")
 };

@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -44,26 +42,42 @@ SettingsRegistry::SettingsRegistry(fs::path file) : m_file(std::move(file)) {}
 void SettingsRegistry::Load() {
     m_document = {};
     m_unreadable = false;
+    m_saved = m_document;
     std::error_code ec;
-    const fs::file_status status = fs::status(m_file, ec);
-    if (!fs::exists(status)) {
-        m_saved = m_document;
+    if (!fs::exists(fs::status(m_file, ec))) return;
+    // Opened without waiting and judged by what was opened: a FIFO or a device at the path
+    // would otherwise hold the program before its window appears. Anything that is not a
+    // regular file is unreadable, like a file without read permission.
+    const int fd = ::open(m_file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > MaxFileSize) {
+        if (fd >= 0) ::close(fd);
+        m_unreadable = true;
         return;
     }
-    std::ifstream in(m_file, std::ios::binary);
-    const std::uintmax_t size = fs::file_size(m_file, ec);
-    if (!fs::is_regular_file(status) || !in || ec || size > MaxFileSize) {
+    std::string text;
+    char buffer[8192];
+    bool failed = false;
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) {
+            failed = count < 0;
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(count));
+        if (text.size() > MaxFileSize) {
+            failed = true;
+            break;
+        }
+    }
+    ::close(fd);
+    if (failed) {
         m_unreadable = true;
-        m_saved = m_document;
         return;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        m_unreadable = true;
-    } else {
-        m_document = RegistryDocument::Parse(text.str());
-    }
+    m_document = RegistryDocument::Parse(text);
     m_saved = m_document;
 }
 

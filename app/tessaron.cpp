@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "Info.h"
@@ -6,10 +8,19 @@
 #include "QtPlatform.h"
 #include "Splash.h"
 #include "about.h"
+#include "app/Version.h"
 #include "net/NetworkGame.h"
 #include "settings/Profile.h"
 
 int main(int argc, char* argv[]) {
+    // The one command-line option: answered before any window or settings are touched, so it
+    // also works without a display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Tessaron %s\n", TessaronVersion);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+
     // The settings object exists before any window; it is freed when the program ends.
     TProfile Profile;
     Profile.InitProc();
@@ -32,7 +43,8 @@ int main(int argc, char* argv[]) {
     TAboutBox AboutBox(platform, &form);
     TSystemInfo SystemInfo(&form);
     TTCPClient& client = form.network().TCPClient1;
-    SystemInfo.FormCreate({client.Description, client.SystemStatus, client.LocalHostName(), client.LocalHostAddress()});
+    SystemInfo.FormCreate(
+        {client.Description, client.SystemStatus, client.LocalHostName(), client.LocalHostAddress()});
     form.AboutBox = &AboutBox;
     form.SystemInfo = &SystemInfo;
 

@@ -1,6 +1,7 @@
 // tessaron-make-pictures: draws the program's pictures into a directory: the start-up
 // picture "splashs.bmp" (398 x 263), the board in its own colours with a game in progress
-// under the title and the version, and the desktop icon "tessaron.png".
+// under the title and the version, and the desktop icon "tessaron.png" (128 x 128) with its
+// 48 and 256 pixel sizes "tessaron-48.png" and "tessaron-256.png" for the installed package.
 // Usage: tessaron-make-pictures DIRECTORY
 #include <QFont>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "app/Version.h"
 #include "rules/Board.h"
 #include "rules/Layouts.h"
 #include "view/BoardGeometry.h"
@@ -66,8 +68,10 @@ void DrawBoard(QPainter& painter, const ValueGrid& grid) {
 // A game a few moves in: both wedges have spread and a few pieces have changed colour.
 ValueGrid PictureGame() {
     ValueGrid grid = StartingGrid(Standard);
-    for (auto [row, col] : {std::pair{3, 6}, {4, 6}, {6, 7}, {7, 8}, {5, 6}, {6, 6}}) grid(row, col) = Player1;
-    for (auto [row, col] : {std::pair{4, 3}, {5, 4}, {6, 4}, {2, 1}, {3, 2}, {6, 5}, {4, 5}}) grid(row, col) = Player2;
+    for (auto [row, col] : {std::pair{3, 6}, {4, 6}, {6, 7}, {7, 8}, {5, 6}, {6, 6}})
+        grid(row, col) = Player1;
+    for (auto [row, col] : {std::pair{4, 3}, {5, 4}, {6, 4}, {2, 1}, {3, 2}, {6, 5}, {4, 5}})
+        grid(row, col) = Player2;
     grid(5, 3) = Player1; // converted
     return grid;
 }
@@ -95,7 +99,8 @@ void DrawTitle(QPainter& painter) {
     painter.setFont(version);
     painter.setPen(PieceYellow);
     const QRectF titleBox = text.boundingRect();
-    painter.drawText(QPointF(titleBox.right() + 8, titleBox.bottom() - 4), "2.2");
+    painter.drawText(QPointF(titleBox.right() + 8, titleBox.bottom() - 4),
+                     QString::fromLatin1(TessaronVersion));
 }
 
 void DrawTagline(QPainter& painter) {
@@ -104,7 +109,8 @@ void DrawTagline(QPainter& painter) {
     tagline.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     painter.setFont(tagline);
     painter.setPen(QColor(190, 205, 255));
-    painter.drawText(QRect(0, Height - 18, Width, 16), Qt::AlignCenter, "CLONE  \u00b7  JUMP  \u00b7  CONVERT");
+    painter.drawText(QRect(0, Height - 18, Width, 16), Qt::AlignCenter,
+                     "CLONE  \u00b7  JUMP  \u00b7  CONVERT");
 }
 
 // The icon: one board cell with a white and a yellow piece, readable at small sizes.
@@ -116,8 +122,8 @@ QImage DrawIcon(int size) {
     const double s = size / 4.2;
     const QPointF centre(size / 2.0, size / 2.0);
     QPolygonF hexagon;
-    for (const QPointF& corner : {QPointF(-1, -1), QPointF(1, -1), QPointF(2, 0), QPointF(1, 1), QPointF(-1, 1),
-                                  QPointF(-2, 0)})
+    for (const QPointF& corner :
+         {QPointF(-1, -1), QPointF(1, -1), QPointF(2, 0), QPointF(1, 1), QPointF(-1, 1), QPointF(-2, 0)})
         hexagon << centre + QPointF(corner.x() * s, corner.y() * s * 1.7);
     painter.setPen(QPen(Qt::black, size / 32.0));
     painter.setBrush(BoardBlue);
@@ -147,7 +153,10 @@ int main(int argc, char** argv) {
     DrawTitle(painter);
     DrawTagline(painter);
     painter.end();
-    if (!image.save(directory + "splashs.bmp", "BMP") || !DrawIcon(128).save(directory + "tessaron.png", "PNG")) {
+    if (!image.save(directory + "splashs.bmp", "BMP") ||
+        !DrawIcon(128).save(directory + "tessaron.png", "PNG") ||
+        !DrawIcon(48).save(directory + "tessaron-48.png", "PNG") ||
+        !DrawIcon(256).save(directory + "tessaron-256.png", "PNG")) {
         qWarning("cannot write the pictures into %s", argv[1]);
         return 1;
     }

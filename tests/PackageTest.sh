@@ -102,15 +102,26 @@ answer=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG
 [ -z "$(ls -A "$work/config")" ] || fail "tessaron --version wrote settings"
 
 # Started from / on an X display, the launcher runs the program in its data directory, which
-# shows its start-up picture and then its window.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
+# shows its start-up picture and then its window. First an X server on a free display,
+# answering before the game starts.
+display=""
+for _ in 1 2 3; do
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    candidate=":$(cat "$work/display" 2>/dev/null)"
+    if [ "$candidate" != ":" ] && xdpyinfo -display "$candidate" >/dev/null 2>&1; then
+        display=$candidate
+        break
+    fi
+    kill "${pids[-1]}" 2>/dev/null || true
 done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+[ -n "$display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=$display
 mkdir -m 700 "$work/runtime"
 (cd / && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/config" \
     XDG_RUNTIME_DIR="$work/runtime" "$root/usr/games/tessaron") >"$work/game.log" 2>&1 &
@@ -137,7 +148,7 @@ while [ -z "$window" ] && [ $SECONDS -lt $deadline ]; do
     sleep 0.05
     kill -STOP "$game"
     state=$(awk '{ print $3 }' "/proc/$game/stat" 2>/dev/null || true)
-    [ -n "$state" ] && [ "$state" != Z ] || fail "the game ended at start-up: $(cat "$work/game.log")"
+    [ -n "$state" ] && [ "$state" != Z ] || fail "the game ended at start-up on $DISPLAY: $(cat "$work/game.log")"
     for id in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null || true); do
         [ "$picture_seen" = no ] || break
         size=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')

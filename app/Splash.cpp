@@ -1,6 +1,7 @@
 #include "Splash.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
@@ -25,14 +26,16 @@ void TSplashForm::FormCreate() {
 }
 
 void TSplashForm::FormActivate() {
-    // A window paints only once the display has exposed it. Without waiting for that, the
-    // blocking hold below leaves the splash blank for its whole second whenever the expose
-    // arrives late, as it does on a busy machine. The wait is bounded.
+    // The hold below handles no events, so the picture must reach the display before it:
+    // wait (at most half a second) until the display has exposed the window, since painting
+    // an unexposed window does nothing, then paint and send the drawing out. Otherwise the
+    // splash stays blank, or does not appear at all, until the main window covers it.
     QTimer limit;
     limit.setSingleShot(true);
     limit.start(500);
     while (isVisible() && windowHandle() && !windowHandle()->isExposed() && limit.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     repaint();
+    QGuiApplication::sync();
     m_platform.Wait(1000);
 }

@@ -105,19 +105,23 @@ answer=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG
 # shows its start-up picture and then its window. First an X server on a free display,
 # answering before the game starts.
 display=""
-for _ in 1 2 3; do
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
+for attempt in $(seq 0 19); do
+    # Numbers far above the usual ones, where other test runs are unlikely to start servers.
+    number=$((400 + ($$ + attempt * 37) % 500))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 2>>"$work/xvfb.log" &
     pids+=($!)
     for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
+        kill -0 "${pids[-1]}" 2>/dev/null || break
+        if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+            display=":$number"
+            break
+        fi
         sleep 0.1
     done
-    candidate=":$(cat "$work/display" 2>/dev/null)"
-    if [ "$candidate" != ":" ] && xdpyinfo -display "$candidate" >/dev/null 2>&1; then
-        display=$candidate
-        break
-    fi
+    # Our own server must be the one that answered.
+    [ -n "$display" ] && kill -0 "${pids[-1]}" 2>/dev/null && break
+    display=""
     kill "${pids[-1]}" 2>/dev/null || true
 done
 [ -n "$display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

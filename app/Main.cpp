@@ -19,6 +19,7 @@
 #include "OuterSize.h"
 #include "Platform.h"
 #include "SearchJob.h"
+#include "app/Version.h"
 #include "options/option.h"
 #include "settings/Profile.h"
 #include "view/BoardGeometry.h"
@@ -33,7 +34,7 @@ constexpr int DesignHeight = 389;
 } // namespace
 
 TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
-    setWindowTitle("Tessaron 2.2");
+    setWindowTitle(QStringLiteral("Tessaron ") + QLatin1String(TessaronVersion));
     CreateMenus();
     CreateControls();
     FormCreate();

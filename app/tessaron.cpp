@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "Info.h"
@@ -7,10 +9,19 @@
 #include "Splash.h"
 #include "WindowWait.h"
 #include "about.h"
+#include "app/Version.h"
 #include "net/NetworkGame.h"
 #include "settings/Profile.h"
 
 int main(int argc, char* argv[]) {
+    // The one command-line option: answered before any window or settings are touched, so it
+    // also works without a display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Tessaron %s\n", TessaronVersion);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+
     // The settings object exists before any window; it is freed when the program ends.
     TProfile Profile;
     Profile.InitProc();

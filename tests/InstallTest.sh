@@ -16,8 +16,10 @@ bash -n "$prefix/bin/tessaron" || fail "launcher is not a valid script"
 for file in splashs.bmp reprod.wav to.wav artg.wav lost.wav crtv.wav; do
     [ -s "$prefix/share/tessaron/$file" ] || fail "$file not installed"
 done
-[ -s "$prefix/share/icons/hicolor/128x128/apps/tessaron.png" ] || fail "icon not installed"
-entry="$prefix/share/applications/tessaron.desktop"
+for icon in 48x48/apps/tessaron.png 128x128/apps/tessaron.png 256x256/apps/tessaron.png scalable/apps/tessaron.svg; do
+    [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon not installed"
+done
+entry="$prefix/share/applications/example.tessaron.Tessaron.desktop"
 [ -s "$entry" ] || fail "desktop entry not installed"
 desktop-file-validate "$entry" || fail "desktop entry rejected"
 grep -qx "Exec=$prefix/bin/tessaron" "$entry" || fail "desktop entry does not start the launcher"

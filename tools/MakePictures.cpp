@@ -1,6 +1,7 @@
 // tessaron-make-pictures: draws the program's pictures into a directory: the start-up
 // picture "splashs.bmp" (398 x 263), the board in its own colours with a game in progress
-// above the title and the version, and the desktop icon "tessaron.png".
+// above the title and the version, and the desktop icon "tessaron.png" (128 x 128) with its
+// 48 and 256 pixel sizes "tessaron-48.png" and "tessaron-256.png" for the installed package.
 //
 // The same picture fills the About box, where two lines of aqua text slide over it and
 // come to rest in two bands: the web address across the top (picture y 6 to 39) and the
@@ -15,6 +16,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "app/Version.h"
 #include "rules/Board.h"
 #include "rules/Layouts.h"
 #include "view/BoardGeometry.h"
@@ -113,7 +115,8 @@ void DrawTitle(QPainter& painter) {
     painter.setFont(version);
     painter.setPen(PieceYellow);
     const QRectF titleBox = text.boundingRect();
-    painter.drawText(QPointF(titleBox.right() + 8, titleBox.bottom() - 4), "2.2");
+    painter.drawText(QPointF(titleBox.right() + 8, titleBox.bottom() - 4),
+                     QString::fromLatin1(TessaronVersion));
 }
 
 // The icon: one board cell with a white and a yellow piece, readable at small sizes.
@@ -156,7 +159,9 @@ int main(int argc, char** argv) {
     DrawTitle(painter);
     painter.end();
     if (!image.save(directory + "splashs.bmp", "BMP") ||
-        !DrawIcon(128).save(directory + "tessaron.png", "PNG")) {
+        !DrawIcon(128).save(directory + "tessaron.png", "PNG") ||
+        !DrawIcon(48).save(directory + "tessaron-48.png", "PNG") ||
+        !DrawIcon(256).save(directory + "tessaron-256.png", "PNG")) {
         qWarning("cannot write the pictures into %s", argv[1]);
         return 1;
     }

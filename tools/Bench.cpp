@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -119,21 +120,32 @@ int ReferenceMaxLevel(int algo) {
 }
 
 // How long a level-8 search takes to give up after a stop request made 200 ms into it,
-// the worst over the middle games and the four algorithms.
-void MeasureStopLatency(FastEngine& engine) {
+// the worst over the given positions and the four algorithms, on all the engine's threads.
+void MeasureStopLatency(FastEngine& engine, const std::vector<std::pair<ValueGrid, int>>& positions) {
     double worst = 0;
+    std::vector<double> all;
     for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade})
-        for (const BenchPosition& position : BenchPositions()) {
-            if (std::strcmp(position.Set, "middle") != 0) continue;
+        for (const auto& [grid, side] : positions) {
             engine.ClearTable();
             Deadline deadline(0.2);
             const auto start = Clock::now();
-            const SearchOutcome outcome = engine.Search(GridOf(position), position.Side,
-                                                        MakeSearchSettings(algo, MaxLevel, 30), &deadline);
+            const SearchOutcome outcome =
+                engine.Search(grid, side, MakeSearchSettings(algo, MaxLevel, 30), &deadline);
             const double late = std::chrono::duration<double>(Clock::now() - start).count() - 0.2;
-            if (outcome.Stopped) worst = std::max(worst, late);
+            if (!outcome.Stopped) continue;
+            worst = std::max(worst, late);
+            all.push_back(late);
         }
-    std::printf("stop request during a level-8 search: honoured within %s\n", FormatSeconds(worst).c_str());
+    if (all.empty()) return;
+    std::printf("stop request during a level-8 search on %d threads: honoured within %s (median %s)\n",
+                engine.Threads(), FormatSeconds(worst).c_str(), FormatSeconds(Median(all)).c_str());
+}
+
+std::vector<std::pair<ValueGrid, int>> MiddleGames() {
+    std::vector<std::pair<ValueGrid, int>> positions;
+    for (const BenchPosition& position : BenchPositions())
+        if (std::strcmp(position.Set, "middle") == 0) positions.emplace_back(GridOf(position), position.Side);
+    return positions;
 }
 
 int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int onlyAlgo,
@@ -141,7 +153,7 @@ int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int
     FastEngine engine(FastEngine::DefaultTableLog2, threads);
     std::printf("transposition table: %zu MiB; %d threads, engine memory %zu MiB\n",
                 engine.TableBytes() >> 20, threads, engine.MemoryBytes() >> 20);
-    if (maxLevel == MaxLevel) MeasureStopLatency(engine);
+    if (maxLevel == MaxLevel) MeasureStopLatency(engine, MiddleGames());
     std::printf("%-17s %-8s %5s %12s %12s %14s %12s %10s %s\n", "algorithm", "set", "level", "ref median",
                 "fast median", "fast worst", "fast nodes/s", "ref/fast", "answers");
     int mismatches = 0;
@@ -237,6 +249,10 @@ int RunBusy(int level, int threads, int onlyAlgo, double cap) {
     for (const BusyPosition& position : positions)
         std::printf(" %d", position.Moves);
     std::printf("\nengine memory with %d threads: %zu MiB\n", threads, engine.MemoryBytes() >> 20);
+    std::vector<std::pair<ValueGrid, int>> busy;
+    for (const BusyPosition& position : positions)
+        busy.emplace_back(position.Grid, position.Side);
+    MeasureStopLatency(engine, busy);
     std::printf("%-17s %10s %12s %12s %12s %12s %9s %9s %s\n", "algorithm", "nodes", "1 median", "1 worst",
                 (std::to_string(threads) + " median").c_str(), (std::to_string(threads) + " worst").c_str(),
                 "speed-up", "(range)", "answers");

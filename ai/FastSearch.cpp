@@ -186,7 +186,7 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
     std::fill_n(m_lastValue.begin(), count, -Widest);
     m_rootCount = count;
     m_nextRootMove.store(0);
-    m_firstDone.store(false);
+    m_firstMove.store(Alone);
     m_steps = 0;
     if (count == 0) {
         StepTo(steps);
@@ -196,6 +196,7 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
     const int threads = level >= ParallelFromLevel ? std::min(Threads(), count) : 1;
     for (int t = 0; t < threads; ++t)
         m_workers[t]->Begin(&m_context);
+    m_activeThreads = threads;
     std::vector<std::thread> helpers;
     if (threads > 1) {
         helpers.reserve(threads - 1);
@@ -217,8 +218,9 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
 }
 
 // One thread's share of the root moves. Only the thread of the first move (the best of the
-// last pass) searches while that move is open: any other move searched meanwhile would have
-// no threshold yet, and would cost a full search where a null window usually does.
+// last pass) takes root moves while that move is open: any other move searched meanwhile would
+// have no threshold yet, and would cost a full search where a null window usually does. The
+// other threads help inside the first move instead (SearchTogether).
 void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int level, int count, int steps,
                                 bool homeMade) {
     for (;;) {
@@ -229,21 +231,28 @@ void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int lev
         const bool stepped =
             StepTo(k + 1 == count ? steps : 1 + static_cast<int>(int64_t{k} * steps / count));
         if (k == 0) {
-            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[0]);
-            m_firstDone.store(true);
-            m_firstDone.notify_all();
+            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[0], true);
+            m_firstMove.store(Done);
+            m_firstMove.notify_all();
         } else {
-            m_firstDone.wait(false);
-            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[k]);
+            WaitForFirstMove(worker);
+            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[k], false);
         }
         if (!stepped || worker.Aborted()) return;
     }
 }
 
+void FastEngine::WaitForFirstMove(SearchWorker& worker) {
+    for (int state; (state = m_firstMove.load()) != Done;) {
+        if (state == Shared) HelpTogether(worker);
+        m_firstMove.wait(state);
+    }
+}
+
 // A move is first tested with a null window against its threshold; only a move that passes
-// it is searched for its exact value.
+// it is searched for its exact value, by all the threads together when it is the first.
 void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int level, bool homeMade,
-                                const RootMove& move) {
+                                const RootMove& move, bool first) {
     int alpha = Threshold(move.Rank);
     int value = RootMoveValue(worker, root, move, level, homeMade, alpha, alpha + 1);
     if (worker.Aborted()) return;
@@ -252,12 +261,99 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
     // The move reaches alpha + 1 at least (a lower bound only): its exact value is searched
     // against the threshold as it stands now, which other threads may have raised.
     alpha = Threshold(move.Rank);
-    value = RootMoveValue(worker, root, move, level, homeMade, alpha, Widest);
+    if (first && !homeMade && level - 1 >= SharedFromDepth && m_activeThreads > 1)
+        value = -SearchTogether(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
+                                move.Kind, -Widest, -alpha);
+    else
+        value = RootMoveValue(worker, root, move, level, homeMade, alpha, Widest);
     if (worker.Aborted()) return;
     m_lastValue[move.Rank] = value;
     if (value <= alpha) return;
     const std::lock_guard lock(m_rootMutex);
     m_exact[move.Rank] = value;
+}
+
+// Step 5. A full-width node whose moves all threads share, with the guarantees of a worker's
+// node: its first move is searched alone, to set alpha, then every thread takes the next move
+// not yet begun and tests it with a null window against alpha as it then stands. Alpha only
+// ever rises to values found exactly, so a move that fails low against it cannot be better
+// than the best, and the best is exact whatever the order in which the moves end.
+int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha,
+                               int beta) {
+    SharedNode& node = m_shared;
+    node.Pos = pos;
+    node.Depth = depth;
+    node.Kind = kind;
+    node.Beta = beta;
+    node.Count = worker.ListFullWidth(pos, depth, kind, node.Moves.data());
+    if (node.Count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    const SearchWorker::TreeMove& first = node.Moves[0];
+    node.Best = -worker.FullWidthNode(Play(pos, first.From, first.To), depth - 1, -beta, -alpha,
+                                      ChildKind(kind, first.IsFirst), 2);
+    if (worker.Aborted()) return 0;
+    node.Alpha = std::max(alpha, node.Best);
+    node.BestFrom =
+        first.IsFirst && first.From != NoCell && (Cells.Neighbours[first.From] & CellBit(first.To))
+            ? NoCell
+            : first.From;
+    node.BestTo = first.To;
+    if (node.Alpha < beta) {
+        node.Next.store(1);
+        m_firstMove.store(Shared);
+        m_firstMove.notify_all();
+        HelpTogether(worker);
+        // The moves begun by other threads end before the node does.
+        while (node.Busy.load() != 0)
+            std::this_thread::yield();
+        m_firstMove.store(Alone);
+    }
+    if (m_context.Aborted.load()) return 0;
+    const int lower = node.Best > alpha ? node.Best : -Widest;
+    const int upper = node.Best < beta ? node.Best : Widest;
+    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, node.BestFrom, node.BestTo);
+    return node.Best;
+}
+
+void FastEngine::HelpTogether(SearchWorker& worker) {
+    SharedNode& node = m_shared;
+    for (;;) {
+        node.Busy.fetch_add(1);
+        const int i = node.Next.fetch_add(1);
+        int alpha;
+        {
+            const std::lock_guard lock(m_rootMutex);
+            alpha = node.Alpha;
+        }
+        if (i >= node.Count || alpha >= node.Beta || m_context.Aborted.load()) {
+            node.Busy.fetch_sub(1);
+            return;
+        }
+        const SearchWorker::TreeMove move = node.Moves[i];
+        const SidePosition child = Play(node.Pos, move.From, move.To);
+        const int childKind = ChildKind(node.Kind, move.IsFirst);
+        int value = -worker.FullWidthNode(child, node.Depth - 1, -alpha - 1, -alpha, childKind, 2);
+        if (value > alpha && value < node.Beta && !worker.Aborted()) {
+            {
+                const std::lock_guard lock(m_rootMutex);
+                alpha = std::max(alpha, node.Alpha);
+            }
+            value = -worker.FullWidthNode(child, node.Depth - 1, -node.Beta, -alpha, childKind, 2);
+        }
+        if (!worker.Aborted()) {
+            const std::lock_guard lock(m_rootMutex);
+            if (value > node.Best) {
+                node.Best = value;
+                node.BestFrom =
+                    move.IsFirst && move.From != NoCell && (Cells.Neighbours[move.From] & CellBit(move.To))
+                        ? NoCell
+                        : move.From;
+                node.BestTo = move.To;
+                node.Alpha = std::max(node.Alpha, value);
+            }
+        }
+        node.Busy.fetch_sub(1);
+        if (worker.Aborted()) return;
+    }
 }
 
 // The value of a root move seen from the side to move, with the guarantees of the worker's

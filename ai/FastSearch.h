@@ -93,6 +93,8 @@ class FastEngine {
     static constexpr int ParallelFromLevel = 3;
     // From this level on, shallower passes order the root moves first.
     static constexpr int DeepeningFromLevel = 4;
+    // The node below the first root move is shared by the threads from this depth on.
+    static constexpr int SharedFromDepth = 3;
     // No value is known yet.
     static constexpr int Unknown = -Widest - 1;
 
@@ -105,9 +107,12 @@ class FastEngine {
     void SearchOnThread(SearchWorker& worker, SidePosition root, int level, int count, int steps,
                         bool homeMade);
     void SearchRootMove(SearchWorker& worker, SidePosition root, int level, bool homeMade,
-                        const RootMove& move);
+                        const RootMove& move, bool first);
     int RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level, bool homeMade,
                       int alpha, int beta);
+    int SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha, int beta);
+    void HelpTogether(SearchWorker& worker);
+    void WaitForFirstMove(SearchWorker& worker);
     int Threshold(int rank);
     bool StepTo(int target);
     // The first root move (by rank) of the highest exact value, -1 when none beats -1000.
@@ -125,8 +130,28 @@ class FastEngine {
     std::array<int, MaxRootMoves> m_exact{};     // by rank: the exact value, or Unknown
     std::array<int, MaxRootMoves> m_lastValue{}; // by rank: the last value or bound found
     std::atomic<int> m_nextRootMove{0};
-    std::atomic<bool> m_firstDone{false}; // the first move of the pass has been searched
-    std::mutex m_rootMutex;               // guards m_exact, m_steps and the progress steps
+    // Where the first move of a pass stands: its threads help inside it while it is Shared.
+    enum FirstMove : int { Alone = 0, Shared = 1, Done = 2 };
+    std::atomic<int> m_firstMove{Alone};
+
+    // The node below the first root move, while its moves are shared out (SearchTogether).
+    struct SharedNode {
+        SidePosition Pos;
+        int Depth = 0;
+        int Kind = 0;
+        int Beta = 0;
+        int Count = 0;
+        std::array<SearchWorker::TreeMove, SearchWorker::MaxMoves> Moves{};
+        std::atomic<int> Next{0};
+        std::atomic<int> Busy{0}; // threads between taking a move and recording its value
+        int Best = 0;             // these under m_rootMutex
+        int Alpha = 0;
+        int BestFrom = NoCell;
+        int BestTo = NoCell;
+    };
+    SharedNode m_shared;
+    std::mutex m_rootMutex; // guards m_exact, m_steps and the progress steps
     int m_rootCount = 0;
+    int m_activeThreads = 1;
     int m_steps = 0;
 };

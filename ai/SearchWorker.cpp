@@ -180,6 +180,20 @@ int SearchWorker::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* mov
     return filled;
 }
 
+int SearchWorker::ListFullWidth(SidePosition pos, int depth, int kind, TreeMove* moves) {
+    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
+    const int count = GenerateFullWidth(pos, empty, markFirst, moves);
+    OrderMoves(moves, count);
+    const TranspositionTable::Probe probe = m_table->Find(pos.Mine, pos.Theirs, kind, depth);
+    for (int i = 0; i < count; ++i)
+        if (!moves[i].IsFirst && moves[i].From == probe.HintFrom && moves[i].To == probe.HintTo) {
+            std::rotate(moves, moves + i, moves + i + 1);
+            break;
+        }
+    return count;
+}
+
 // By immediate gain, highest first; a stable counting sort.
 void SearchWorker::OrderMoves(TreeMove* moves, int count) {
     int counts[14] = {};

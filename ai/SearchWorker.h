@@ -90,7 +90,6 @@ class SearchWorker {
     bool PollStop();
     uint64_t Nodes() const { return m_nodes; }
 
-  private:
     // One generated move inside the tree. From is NoCell for a clone (all clones to one cell
     // give the same position) unless the move is a first-generated move.
     struct TreeMove {
@@ -100,6 +99,12 @@ class SearchWorker {
         uint8_t IsFirst; // the node's first generated move (matters for Alpha-Beta's kinds)
     };
     static constexpr int MaxMoves = 18 * CellCount;
+
+    // Every move of a full-width node in the order a node tries them (the stored best move
+    // first, then by immediate gain); the count, 0 when the side has no move.
+    int ListFullWidth(SidePosition pos, int depth, int kind, TreeMove* moves);
+
+  private:
     static constexpr int MaxPly = MaxLevel + 2;
 
     int AboveLeaves(SidePosition pos, int alpha, int beta, int kind);

@@ -18,9 +18,8 @@
 // Why this is exact:
 // - Complete and Branch and Bound both yield the plain negamax value at the top level (a
 //   Branch and Bound cut-off only drops moves that cannot strictly beat the best so far), so
-//   both are computed as one exact negamax. The top level visits its moves in generation
-//   order and asks of each, with a null window, whether it is strictly better than the best
-//   so far; only then its exact value is searched. The first strictly better move wins.
+//   both are computed as one exact negamax. The first move, in generation order, of the
+//   highest value wins (see below for how the top level finds it in any order).
 // - Home Made: the tree is fixed by the candidate lists, which are built by the exact
 //   insertion rule in generation order. Below the top level only the set of kept moves
 //   matters for a node's value, so it is searched with alpha-beta in any order.
@@ -34,8 +33,9 @@
 //   (position, depth, kind). That value is then computed exactly by any alpha-beta order.
 //
 // Why it is exact on any number of threads, whatever the scheduling: the top-level moves are
-// shared out among the threads, and the answer depends only on the exact values of the moves,
-// never on which thread searched what or when. The winner is the first move, in generation
+// shared out among the threads (in the order of a shallower pass, not generation order), and
+// the answer depends only on the exact values of the moves, never on which thread searched
+// what, in which order, or when. The winner is the first move, in generation
 // (Home Made: slot) order, whose value is strictly greater than every earlier move's and at
 // least every later move's, and greater than -1000. A move i is searched with a threshold t
 // taken from moves already known exactly: t = v(j) for an earlier move j (i cannot win unless
@@ -43,9 +43,16 @@
 // v(j)), and at least -1000. The winner exceeds every such threshold, so its search, whose
 // window is (t, beyond every value), returns its exact value; a move that ends at or below its
 // threshold is proven not to win. At the end the winner is the first move of the highest
-// exact value. The table shared by the threads holds only true bounds of exact values (with
-// each bucket locked while it is read or written), so it changes how fast a value is found,
-// never the value.
+// exact value. A null-window test that passes gives only a lower bound, so such a move is
+// always searched again against the threshold as it then stands. While the first move of a
+// pass is searched, the threads share the moves of the node below it: there each move is
+// tested against that node's alpha, which only rises to values found exactly, so the node's
+// best is exact too. The table shared by the threads holds only true bounds of exact values
+// (each bucket locked while it is read or written), so it changes how fast a value is found,
+// never the value; killers and move lists are each thread's own.
+//
+// Memory: the table (48 MiB by default, plus 64 KiB of locks) and about 50 KiB of move lists
+// per thread, all allocated when the engine is made; a search allocates only its threads.
 class FastEngine {
   public:
     // 2^19 buckets of four 24-byte entries: 48 MiB, allocated once with the engine.

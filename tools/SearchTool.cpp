@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
             SetSearchThreads(threads);
         } else {
             std::cerr << "usage: tessaron-search [--engine reference|fast] [--threads N] < queries\n"
+                         "--threads: the fast engine's threads, one per core by default\n"
                          "each line: GRID SIDE ALGO LEVEL BRANCH\n";
             return 2;
         }

@@ -57,8 +57,9 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
     return outcome;
 }
 
-// Step 1. The top level of Complete, Branch and Bound and Alpha-Beta: the moves in
-// generation order, one progress step per own piece, and the first strictly better move wins.
+// Step 1. The top level of Complete, Branch and Bound and Alpha-Beta: the moves listed in
+// generation order (their rank), one progress step per own piece, and the first move of the
+// highest value wins.
 SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
     const int mineCount = PopCount(root.Mine);
     if (m_context.Progress) m_context.Progress->SetMaximum(mineCount);

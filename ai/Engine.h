@@ -11,18 +11,27 @@ enum class EngineKind { Reference, Fast };
 
 // The answer of a top-level search as the computer turn uses it.
 struct SearchOutcome {
-    Move BestMove;      // meaningless when NoMove or Stopped
-    bool NoMove = true; // the side to move has no legal move
-    int Score = 0;      // seen from the side to move
+    Move BestMove;        // meaningless when NoMove or Stopped
+    bool NoMove = true;   // the side to move has no legal move
+    int Score = 0;        // seen from the side to move
     bool Stopped = false; // the progress hook asked to stop: nothing else may be used
 };
 
 // The top-level call of a computer turn for `side` with the searching player's settings:
 // FullWidthSearch(grid, side, Level, 1000, -1000, 1000) for Complete, Branch and Bound and
 // Alpha-Beta, HomeMadeSearch(grid, side, Level) for Home Made. `progress` may be null.
-SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side, const SearchSettings& settings,
-                             SearchProgress* progress);
+SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side,
+                             const SearchSettings& settings, SearchProgress* progress);
+
+// The number of threads a fast search uses unless told otherwise: one per core the machine
+// offers (hardware_concurrency), at least one.
+int DefaultSearchThreads();
+
+// Sets how many threads the fast searches of this process use from now on (at least one).
+// A search already running finishes with its own; the next one waits for it.
+void SetSearchThreads(int threads);
 
 // The end-of-game test: Home Made at depth 0 for `side`, with that player's settings (its
 // Level decides whether this call reports progress). NoMove is exact unless Stopped.
-SearchOutcome EndTest(const ValueGrid& grid, int side, const SearchSettings& settings, SearchProgress* progress);
+SearchOutcome EndTest(const ValueGrid& grid, int side, const SearchSettings& settings,
+                      SearchProgress* progress);

@@ -1,132 +1,27 @@
 #include "FastSearch.h"
 
 #include <algorithm>
+#include <system_error>
+#include <thread>
 
 #include "CandidateList.h"
 #include "OnePly.h"
 
-namespace {
-
-// Alpha-Beta's loss beyond every score (see the class comment), and the window that is
-// wider than every value, so that a search with it is exact.
-constexpr int Infinite = 10000;
-constexpr int Widest = Infinite + 1;
-
-// Kinds of nodes, kept apart in the transposition table because their values differ.
-//   Exact: Complete and Branch and Bound; every node without moves scores its difference.
-//   Alpha-Beta: whether the literal node's alpha and beta are still -1000 and 1000
-//   ("open"). A node without moves scores its difference only while its alpha is open.
-//   Home Made: one kind per branch count, HomeMadeKindBase + N.
-enum NodeKind : int {
-    ExactKind = 0,
-    BothOpen = 1,  // alpha -1000, beta 1000: the top level and its chain of first moves
-    AlphaOpen = 2, // alpha -1000, beta finite
-    BetaOpen = 3,  // alpha finite, beta 1000
-    Closed = 4,    // both finite
-    HomeMadeKindBase = 5,
-};
-
-// A child's alpha is minus its parent's beta; its beta is minus the parent's best so far,
-// which is the parent's alpha until the first generated move has been searched.
-constexpr int ChildKind(int kind, bool firstMove) {
-    switch (kind) {
-    case BothOpen:
-        return firstMove ? BothOpen : AlphaOpen;
-    case AlphaOpen:
-        return firstMove ? BetaOpen : Closed;
-    case BetaOpen:
-        return AlphaOpen;
-    case Closed:
-        return Closed;
-    default:
-        return ExactKind;
-    }
+FastEngine::FastEngine(int tableLog2, int threads) : m_table(tableLog2) {
+    SetThreads(threads);
 }
 
-// Whether a node of this kind without moves scores 10 x (mine - theirs); otherwise it
-// returns its alpha, a loss beyond every score.
-constexpr bool TerminalExact(int kind) {
-    return kind != BetaOpen && kind != Closed;
+FastEngine::~FastEngine() = default;
+
+void FastEngine::SetThreads(int threads) {
+    m_workers.resize(static_cast<std::size_t>(std::clamp(threads, 1, MaxThreads)));
+    for (auto& worker : m_workers)
+        if (!worker) worker = std::make_unique<SearchWorker>();
 }
-
-// The position after a move, seen from the opponent, who moves next.
-inline SidePosition Play(SidePosition pos, int from, int to) {
-    const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
-    Bitboard mover = pos.Mine | CellBit(to) | captured;
-    if (from != NoCell && !(Cells.Neighbours[from] & CellBit(to))) mover &= ~CellBit(from);
-    return {pos.Theirs & ~captured, mover};
-}
-
-inline bool HasClone(Bitboard pieces, Bitboard empty) {
-    for (; pieces; pieces &= pieces - 1)
-        if (Cells.Neighbours[LowestCell(pieces)] & empty) return true;
-    return false;
-}
-
-// Whether a side can clone whatever move its opponent makes first. Two of its pieces with
-// two empty neighbours each, three or more cells apart, are enough: one move captures only
-// pieces next to its destination, which cannot be next to both, and fills only one of the
-// cells around a piece.
-inline bool AlwaysClones(Bitboard pieces, Bitboard empty) {
-    Bitboard roomy = 0;
-    for (Bitboard p = pieces; p; p &= p - 1) {
-        const int cell = LowestCell(p);
-        if (PopCount(Cells.Neighbours[cell] & empty) >= 2) roomy |= CellBit(cell);
-    }
-    if (!roomy) return false;
-    const int first = LowestCell(roomy);
-    return (roomy & ~(CellBit(first) | Cells.Neighbours[first] | Cells.Ring2[first])) != 0;
-}
-
-// A lower bound on the best gain of the opponent's reply after a move to `to` (-1 when the
-// opponent might have no move at all): a clone next to `to` takes back at least the
-// destination; otherwise any clone gains at least 1.
-inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, int to) {
-    int floor = -1;
-    for (Bitboard cells = Cells.Neighbours[to] & emptyAfter; cells; cells &= cells - 1) {
-        const int cell = LowestCell(cells);
-        if (Cells.Neighbours[cell] & opponent)
-            floor = std::max(floor, 1 + 2 * PopCount(Cells.Neighbours[cell] & mover));
-    }
-    if (floor < 0 && HasClone(opponent, emptyAfter)) floor = 1;
-    return floor;
-}
-
-// Nodes between two polls of the stop request: well under a millisecond of work.
-constexpr uint64_t StopPollInterval = 4096;
-
-// A stored entry bounds the node's value: it settles the node when the bounds meet or
-// fall outside the window (the value is then `settled`); otherwise it narrows the window.
-inline bool SettledByTable(const TranspositionTable::Probe& probe, int& alpha, int& beta, int& settled) {
-    if (!probe.Exact) return false;
-    const int lower = probe.Exact->Lower;
-    const int upper = probe.Exact->Upper;
-    if (lower == upper || lower >= beta) {
-        settled = lower;
-        return true;
-    }
-    if (upper <= alpha) {
-        settled = upper;
-        return true;
-    }
-    alpha = std::max(alpha, lower);
-    beta = std::min(beta, upper);
-    return false;
-}
-
-} // namespace
-
-FastEngine::FastEngine(int tableLog2) : m_table(tableLog2) {}
 
 void FastEngine::ClearTable() {
     m_table.Clear();
     m_tableValid = false;
-}
-
-bool FastEngine::PollStop() {
-    m_nextPoll = m_nodes + StopPollInterval;
-    if (m_progress && m_progress->ShouldStop()) m_aborted = true;
-    return m_aborted;
 }
 
 SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSettings& settings,
@@ -138,12 +33,12 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         m_playable = masks.Playable;
         m_tableValid = true;
     }
-    m_progress = progress;
-    m_aborted = false;
+    m_context.Table = &m_table;
+    m_context.Playable = m_playable;
+    m_context.Branch = settings.Branch;
+    m_context.Progress = progress;
+    m_context.Aborted.store(false);
     m_nodes = 0;
-    m_killers.fill({NoCell, NoCell, 0, 0});
-    m_nextPoll = StopPollInterval;
-    m_branch = settings.Branch;
     const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
     SearchOutcome outcome;
     switch (settings.Algo) {
@@ -157,476 +52,63 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         outcome = SearchFullWidth(root, settings.Level, ExactKind);
         break;
     }
-    if (m_aborted) outcome.Stopped = true;
-    m_progress = nullptr;
+    if (m_context.Aborted.load()) outcome = SearchOutcome{{}, true, 0, true};
+    m_context.Progress = nullptr;
     return outcome;
 }
 
-// Step 1. The leaf: the best one-ply score, from the reach of the side and the opponent
-// pieces around each target; no move list is built.
-// A value of `enough` or more may be returned as soon as it is reached: the caller then
-// learns only that the value is at least that much, which is all it needs.
-int FastEngine::LeafValue(SidePosition pos, bool terminalExact, int enough) const {
-    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
-    const Reach reach = ReachOf(pos.Mine, empty);
-    if (!reach.Any()) return terminalExact ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
-    return difference + BestGain(reach, pos.Theirs, enough - difference);
-}
-
-// Moves of an inner full-width node: one clone per target cell, every jump, and, when
-// `markFirst`, the first generated move once more on its own (its child has another kind).
-int FastEngine::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const {
-    int count = 0;
-    Bitboard near = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
-        near |= Cells.Neighbours[LowestCell(pieces)];
-    for (Bitboard t = near & empty; t; t &= t - 1) {
-        const int to = LowestCell(t);
-        moves[count++] = {NoCell, static_cast<int8_t>(to),
-                          static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
-    }
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
-        const int from = LowestCell(pieces);
-        for (Bitboard t = Cells.Ring2[from] & empty; t; t &= t - 1) {
-            const int to = LowestCell(t);
-            moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
-                              static_cast<uint8_t>(2 * CapturesAt(to, pos.Theirs)), 0};
-        }
-    }
-    if (markFirst && count > 0) {
-        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
-            const int from = LowestCell(pieces);
-            if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
-            for (int j = 0; j < 18; ++j) {
-                const int to = Cells.Targets[from][j];
-                if (to == NoCell || !(empty & CellBit(to))) continue;
-                const bool clone = j < NeighbourCount;
-                const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
-                moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
-                                  static_cast<uint8_t>(gain), 1};
-                break;
-            }
-            break;
-        }
-    }
-    return count;
-}
-
-// The kept candidates of an inner Home Made node: every move in generation order offered
-// to N slots by the insertion rule (a newcomer replaces the first-found lowest slot when
-// strictly better). Scores differ from gains by the same piece difference, so gains are
-// compared; a bit mask of slots per gain finds the first lowest slot at once.
-int FastEngine::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const {
-    const int n = m_branch;
-    uint32_t slotsOfGain[14] = {};
-    int filled = 0;
-    int lowest = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
-        const int from = LowestCell(pieces);
-        if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
-        for (int j = 0; j < 18; ++j) {
-            const int to = Cells.Targets[from][j];
-            if (to == NoCell || !(empty & CellBit(to))) continue;
-            const int gain = (j < NeighbourCount ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
-            int slot;
-            if (filled < n) {
-                slot = filled++;
-            } else {
-                if (gain <= lowest) continue;
-                slot = std::countr_zero(slotsOfGain[lowest]);
-                slotsOfGain[lowest] &= ~(1u << slot);
-            }
-            slotsOfGain[gain] |= 1u << slot;
-            moves[slot] = {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<uint8_t>(gain), 0};
-            if (filled == n) {
-                lowest = 0;
-                while (!slotsOfGain[lowest])
-                    ++lowest;
-            }
-        }
-    }
-    // Inside the tree a clone's source does not matter: the position is the same.
-    for (int k = 0; k < filled; ++k)
-        if (Cells.Neighbours[moves[k].From] & CellBit(moves[k].To)) moves[k].From = NoCell;
-    return filled;
-}
-
-// By immediate gain, highest first; a stable counting sort.
-void FastEngine::OrderMoves(TreeMove* moves, int count) {
-    int counts[14] = {};
-    for (int i = 0; i < count; ++i)
-        ++counts[moves[i].Gain];
-    int offsets[14];
-    for (int g = 13, next = 0; g >= 0; --g) {
-        offsets[g] = next;
-        next += counts[g];
-    }
-    TreeMove* sorted = m_sortBuffer.data();
-    for (int i = 0; i < count; ++i)
-        sorted[offsets[moves[i].Gain]++] = moves[i];
-    std::copy(sorted, sorted + count, moves);
-}
-
-// The move that was best here before first, then by immediate gain (Home Made's lists are
-// short).
-void FastEngine::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo) {
-    for (int i = 1; i < count; ++i) { // a stable insertion sort: no buffer to allocate
-        const TreeMove move = moves[i];
-        int j = i;
-        for (; j > 0 && moves[j - 1].Gain < move.Gain; --j)
-            moves[j] = moves[j - 1];
-        moves[j] = move;
-    }
-    if (hintTo == NoCell) return;
-    for (int i = 0; i < count; ++i)
-        if (moves[i].To == hintTo && moves[i].From == hintFrom) {
-            std::rotate(moves, moves + i, moves + i + 1);
-            return;
-        }
-}
-
-// Step 2. A full-width node of depth 1, whose children are leaves.
-// Futility: after a move of gain g the mover leads by d + g, and whenever the opponent can
-// reply at all its best reply gains at least ReplyFloor, so the move is worth at most
-// d + g - floor. When that cannot beat alpha the leaf is not scored; the bound stands in
-// for the value, and the node fails low with an upper bound, as fail-soft alpha-beta may.
-// The moves are taken by target cell, best gain first: all moves to one cell capture the
-// same pieces, so one test covers them all (a jump leaves one piece fewer next to the
-// destination and frees a cell, which the jump floor allows for). The first-generated move
-// needs no special care here: its leaf scores a node without moves the same way as every
-// other child's leaf does.
-int FastEngine::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
-    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
-    Bitboard near = 0, far = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
-        const int cell = LowestCell(pieces);
-        near |= Cells.Neighbours[cell];
-        far |= Cells.Ring2[cell];
-    }
-    near &= empty;
-    far &= empty;
-    if (!(near | far)) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    const bool exactLeaves = TerminalExact(ChildKind(kind, false));
-    const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
-
-    m_nodes += PopCount(near | far);
-
-    // Targets by their best gain, highest first: cells next to k opponent pieces, from k = 6
-    // down, the clone targets (gain 1 + 2k) before the jump-only ones (gain 2k). The count
-    // of opponent neighbours of every cell is added up bit-sliced, three bits per cell.
-    Bitboard ones = 0, twos = 0, fours = 0;
-    for (Bitboard pieces = pos.Theirs; pieces; pieces &= pieces - 1) {
-        const Bitboard around = Cells.Neighbours[LowestCell(pieces)];
-        const Bitboard carry = ones & around;
-        ones ^= around;
-        fours |= twos & carry;
-        twos ^= carry;
-    }
-    int best = -Widest;
-    int alwaysClones = -1; // not yet known
-    for (int round = 13; round >= 0; --round) {
-        const int k = round / 2;
-        const Bitboard withK =
-            ((k & 1) ? ones : ~ones) & ((k & 2) ? twos : ~twos) & ((k & 4) ? fours : ~fours);
-        const Bitboard targets = withK & ((round & 1) ? near : far & ~near);
-        if (!targets) continue;
-        // Once even a reply gaining only 1 leaves this gain and every smaller one at or
-        // below alpha, the node fails low, provided the opponent can clone after any move.
-        const int plainBound = difference + round - 1;
-        if (plainBound <= alpha) {
-            if (alwaysClones < 0) alwaysClones = AlwaysClones(pos.Theirs, empty);
-            if (alwaysClones) {
-                best = std::max(best, plainBound);
-                break;
-            }
-        }
-        for (Bitboard t = targets; t; t &= t - 1) {
-            const int to = LowestCell(t);
-            const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
-            const Bitboard opponent = pos.Theirs & ~captured;
-            const Bitboard mover = pos.Mine | CellBit(to) | captured;
-            const Bitboard emptyAfter = empty & ~CellBit(to);
-            const int gain = 2 * PopCount(captured);
-            const bool clone = near & CellBit(to);
-            const bool jump = far & CellBit(to);
-            // Bounds on every move to this cell: the clone, and any jump (which leaves one piece
-            // fewer to take back, and frees a cell).
-            const int floor = ReplyFloor(opponent, mover, emptyAfter, to);
-            const int jumpFloor = floor >= 3 ? std::max(floor - 2, 3) : floor;
-            if (floor >= 0) {
-                const int cloneBound = clone ? difference + gain + 1 - floor : -Widest;
-                const int jumpBound = jump ? difference + gain - jumpFloor : -Widest;
-                const int bound = std::max(cloneBound, jumpBound);
-                if (bound <= alpha) {
-                    best = std::max(best, bound);
-                    continue;
-                }
-            }
-            if (clone) {
-                const int value = -LeafValue({opponent, mover}, exactLeaves, -alpha);
-                if (value > best) {
-                    best = value;
-                    if (best > alpha && (alpha = best) >= beta) return best;
-                }
-            }
-            if (!jump) continue;
-            for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
-                const int from = LowestCell(sources);
-                int value;
-                if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
-                    value = difference + gain - jumpFloor;
-                else
-                    value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves, -alpha);
-                if (value > best) {
-                    best = value;
-                    if (best > alpha && (alpha = best) >= beta) return best;
-                }
-            }
-        }
-    }
-    return best;
-}
-
-// Step 3. An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
-// alpha-beta with principal-variation null windows. The value returned is exact when it
-// lies strictly inside (alpha, beta), a lower bound when >= beta, an upper bound when <= alpha.
-int FastEngine::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
-    if (++m_nodes >= m_nextPoll) PollStop();
-    if (m_aborted) return 0;
-    if (depth == 1) return AboveLeaves(pos, alpha, beta, kind);
-
-    const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
-    if (int settled; SettledByTable(probe, alpha, beta, settled)) return settled;
-
-    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
-    const int alphaAtStart = alpha;
-    int best = -Widest;
-    int bestFrom = NoCell;
-    int bestTo = NoCell;
-    int searched = 0;
-    // Searches one move; true when it cuts the node off.
-    auto search = [&](int from, int to, bool isFirst) {
-        const SidePosition child = Play(pos, from, to);
-        const int childKind = ChildKind(kind, isFirst);
-        int value;
-        if (searched++ == 0) {
-            value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
-        } else {
-            value = -FullWidthNode(child, depth - 1, -alpha - 1, -alpha, childKind, ply + 1);
-            if (value > alpha && value < beta && !m_aborted)
-                value = -FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
-        }
-        if (m_aborted) return true;
-        if (value > best) {
-            best = value;
-            bestFrom = isFirst && (Cells.Neighbours[from] & CellBit(to)) ? NoCell : from;
-            bestTo = to;
-            if (best > alpha) alpha = best;
-        }
-        return alpha >= beta;
-    };
-
-    // Stage 1. The move that was best here before, before any move is generated: it often
-    // cuts the node off at once.
-    const bool hinted = probe.HintTo != NoCell && (empty & CellBit(probe.HintTo)) &&
-                        (probe.HintFrom == NoCell ? (Cells.Neighbours[probe.HintTo] & pos.Mine) != 0
-                                                  : (pos.Mine & CellBit(probe.HintFrom)) != 0);
-    if (hinted && search(probe.HintFrom, probe.HintTo, false))
-        return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
-
-    // Stage 2. The move that refuted a sibling (the killer), if it is legal here.
-    const TreeMove killer = m_killers[ply];
-    const bool killerTried = killer.To != NoCell &&
-                             !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
-                             (empty & CellBit(killer.To)) &&
-                             (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
-                                                    : (pos.Mine & CellBit(killer.From)) != 0);
-    if (killerTried && search(killer.From, killer.To, false))
-        return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
-
-    // Stage 3. The clone of the best immediate gain, found from the clone targets alone.
-    int greedyTo = NoCell;
-    {
-        Bitboard near = 0;
-        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
-            near |= Cells.Neighbours[LowestCell(pieces)];
-        int greedyCaptures = -1;
-        for (Bitboard t = near & empty; t; t &= t - 1) {
-            const int to = LowestCell(t);
-            const int captures = CapturesAt(to, pos.Theirs);
-            if (captures > greedyCaptures) {
-                greedyCaptures = captures;
-                greedyTo = to;
-            }
-        }
-        if ((hinted && probe.HintFrom == NoCell && probe.HintTo == greedyTo) ||
-            (killerTried && killer.From == NoCell && killer.To == greedyTo))
-            greedyTo = NoCell;
-        if (greedyTo != NoCell && search(NoCell, greedyTo, false))
-            return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
-    }
-
-    // Stage 4. Every other move, the best immediate gain first.
-    TreeMove* moves = m_moves[ply].data();
-    const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
-    const int count = GenerateFullWidth(pos, empty, markFirst, moves);
-    if (count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    OrderMoves(moves, count);
-    for (int i = 0; i < count; ++i) {
-        const TreeMove& move = moves[i];
-        if (hinted && !move.IsFirst && move.To == probe.HintTo && move.From == probe.HintFrom) continue;
-        if (!move.IsFirst && move.From == NoCell && move.To == greedyTo) continue;
-        if (killerTried && !move.IsFirst && move.To == killer.To && move.From == killer.From) continue;
-        if (search(move.From, move.To, move.IsFirst))
-            return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
-    }
-    return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
-}
-
-// A move cut the node off: it becomes the killer of this ply, which its siblings try early.
-int FastEngine::Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta,
-                       int bestFrom, int bestTo, int ply) {
-    if (!m_aborted) m_killers[ply] = {static_cast<int8_t>(bestFrom), static_cast<int8_t>(bestTo), 0, 0};
-    return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
-}
-
-// Stores what a node learnt and returns its value (nothing is stored once stopped).
-int FastEngine::Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta,
-                       int bestFrom, int bestTo) {
-    if (m_aborted) return 0;
-    const int lower = best > alphaAtStart ? best : -Widest;
-    const int upper = best < beta ? best : Widest;
-    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
-    return best;
-}
-
-// Step 4. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
-int FastEngine::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply) {
-    if (++m_nodes >= m_nextPoll) PollStop();
-    if (m_aborted) return 0;
-
-    const int kind = HomeMadeKindBase + m_branch;
-    const TranspositionTable::Probe probe = m_table.Find(pos.Mine, pos.Theirs, kind, depth);
-    if (int settled; SettledByTable(probe, alpha, beta, settled)) return settled;
-
-    const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
-    TreeMove* moves = m_moves[ply].data();
-    const int count = SelectHomeMade(pos, empty, moves);
-    if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
-    MoveHintFirst(moves, count, probe.HintFrom, probe.HintTo);
-    if (depth == 1) m_nodes += count;
-
-    const int alphaAtStart = alpha;
-    int best = -Widest;
-    int bestFrom = NoCell;
-    int bestTo = NoCell;
-    Bitboard clonesSearched = 0;
-    for (int i = 0; i < count; ++i) {
-        const TreeMove& move = moves[i];
-        // Clones to one cell from several pieces lead to one position.
-        if (move.From == NoCell) {
-            if (clonesSearched & CellBit(move.To)) continue;
-            clonesSearched |= CellBit(move.To);
-        }
-        const SidePosition child = Play(pos, move.From, move.To);
-        int value;
-        if (depth == 1) {
-            // The futility bound of the full-width nodes above leaves, move by move.
-            const int floor =
-                ReplyFloor(child.Mine, child.Theirs, m_playable & ~(child.Mine | child.Theirs), move.To);
-            const int bound = PopCount(pos.Mine) - PopCount(pos.Theirs) + move.Gain - floor;
-            value = floor >= 0 && bound <= alpha ? bound : -LeafValue(child, true, -alpha);
-        } else if (i == 0) {
-            value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
-        } else {
-            value = -HomeMadeNode(child, depth - 1, -alpha - 1, -alpha, ply + 1);
-            if (value > alpha && value < beta && !m_aborted)
-                value = -HomeMadeNode(child, depth - 1, -beta, -alpha, ply + 1);
-        }
-        if (m_aborted) return 0;
-        if (value > best) {
-            best = value;
-            bestFrom = move.From;
-            bestTo = move.To;
-            if (best > alpha) {
-                alpha = best;
-                if (alpha >= beta) break;
-            }
-        }
-    }
-
-    const int lower = best > alphaAtStart ? best : -Widest;
-    const int upper = best < beta ? best : Widest;
-    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
-    return best;
-}
-
-// Step 5. The top level of Complete, Branch and Bound and Alpha-Beta: the moves in generation
-// order, one progress step per own piece, and the first strictly better move wins.
+// Step 1. The top level of Complete, Branch and Bound and Alpha-Beta: the moves listed in
+// generation order (their rank), one progress step per own piece, and the first move of the
+// highest value wins.
 SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
-    SearchOutcome outcome;
     const int mineCount = PopCount(root.Mine);
-    if (m_progress) m_progress->SetMaximum(mineCount);
+    if (m_context.Progress) m_context.Progress->SetMaximum(mineCount);
     const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
 
-    int best = -1000;
+    int count = 0;
     bool firstMove = true;
     Bitboard clonesSearched = 0;
     for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
-        if (m_progress && m_progress->Step()) {
-            outcome.Stopped = true;
-            return outcome;
-        }
         for (int j = 0; j < 18; ++j) {
             const int to = Cells.Targets[from][j];
             if (to == NoCell || !(empty & CellBit(to))) continue;
             const bool clone = j < NeighbourCount;
             const int childKind = ChildKind(rootKind, firstMove);
-            // A clone to a cell already searched with the same kind gives the same value,
-            // which cannot be strictly better.
+            // A clone to a cell already listed with the same kind gives the same value, which
+            // cannot be strictly better.
             const bool special = firstMove && ChildKind(rootKind, true) != ChildKind(rootKind, false);
             firstMove = false;
             if (clone && !special) {
                 if (clonesSearched & CellBit(to)) continue;
                 clonesSearched |= CellBit(to);
             }
-            const SidePosition child = Play(root, from, to);
-            int value;
-            if (level == 0) {
-                value = PopCount(root.Mine) - PopCount(root.Theirs) + (clone ? 1 : 0) +
-                        2 * CapturesAt(to, root.Theirs);
-            } else if (level == 1) {
-                value = -LeafValue(child, TerminalExact(childKind));
-            } else {
-                // Is it strictly better than the best so far? Only then find by how much.
-                value = -FullWidthNode(child, level - 1, -best - 1, -best, childKind, 1);
-                if (value > best && !m_aborted)
-                    value = -FullWidthNode(child, level - 1, -Widest, -best, childKind, 1);
-            }
-            if (m_aborted) {
-                outcome.Stopped = true;
-                return outcome;
-            }
-            if (value > best) {
-                best = value;
-                outcome.BestMove = {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row,
-                                    Cells.Pos[to].Col, clone};
-            }
+            m_rootMoves[count] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
+                                  static_cast<uint8_t>(childKind), clone, count};
+            ++count;
         }
     }
-    outcome.NoMove = best == -1000;
-    outcome.Score = outcome.NoMove ? TerminalScore(root.Mine, root.Theirs) : best;
+    SearchDeepening(root, level, count, mineCount, false);
+
+    SearchOutcome outcome;
+    const int winner = Winner(count);
+    outcome.NoMove = winner < 0;
+    if (outcome.NoMove) {
+        outcome.Score = TerminalScore(root.Mine, root.Theirs);
+    } else {
+        const RootMove& move = *std::find_if(m_rootMoves.begin(), m_rootMoves.begin() + count,
+                                             [winner](const RootMove& m) { return m.Rank == winner; });
+        outcome.Score = m_exact[winner];
+        outcome.BestMove = {Cells.Pos[move.From].Row, Cells.Pos[move.From].Col, Cells.Pos[move.To].Row,
+                            Cells.Pos[move.To].Col, move.Clone};
+    }
     return outcome;
 }
 
-// Step 6. The top level of Home Made: the candidate list built by the literal insertion
-// rule, the slots deepened in slot order with one progress step each, the lowest slot
-// winning ties.
+// Step 2. The top level of Home Made: the candidate list built by the literal insertion
+// rule, one progress step per slot, the lowest slot winning ties.
 SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
-    SearchOutcome outcome;
-    const int n = m_branch;
+    const int n = m_context.Branch;
     const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
     const int difference = PopCount(root.Mine) - PopCount(root.Theirs);
     CandidateList list{};
@@ -643,39 +125,278 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
                             n);
         }
     }
-    if (m_progress) m_progress->SetMaximum(n);
+    if (m_context.Progress) m_context.Progress->SetMaximum(n);
 
-    int best = -1000;
-    int bestSlot = 0;
-    for (int k = 0; k < n; ++k) {
-        if (m_progress && m_progress->Step()) {
-            outcome.Stopped = true;
-            return outcome;
+    // The filled slots come first: they are filled in generation order until the list is full.
+    int count = 0;
+    while (count < n && list[count].Value > -1000) {
+        const CandidateMove& slot = list[count];
+        m_rootMoves[count] = {Cells.Index[slot.FromRow][slot.FromCol], Cells.Index[slot.ToRow][slot.ToCol],
+                              static_cast<uint8_t>(HomeMadeKindBase + n), slot.Clone, count};
+        ++count;
+    }
+    SearchDeepening(root, level, count, n, true);
+
+    SearchOutcome outcome;
+    const int winner = Winner(count);
+    outcome.NoMove = winner < 0;
+    if (outcome.NoMove) {
+        outcome.Score = TerminalScore(root.Mine, root.Theirs);
+        outcome.BestMove = list[0].AsMove();
+    } else {
+        outcome.Score = m_exact[winner];
+        outcome.BestMove = list[winner].AsMove();
+    }
+    return outcome;
+}
+
+// Step 3. Deep searches first search the root moves less deep, from level 2 up to three
+// levels less: each pass fills the table with the moves that were best in the positions
+// below, and leaves the root moves in the order of their values, the best first, which makes
+// the last pass quicker. (A pass one or two levels short costs nearly as much as the last
+// one: in this game a level often costs little more than the one before.) The passes before
+// the last make no progress steps.
+void FastEngine::SearchDeepening(SidePosition root, int level, int count, int steps, bool homeMade) {
+    if (level >= DeepeningFromLevel)
+        for (int pass = 2; pass <= level - 3; ++pass) {
+            SearchRootMoves(root, pass, count, 0, homeMade);
+            if (m_context.Aborted.load()) return;
+            OrderRootMoves(count);
         }
-        const CandidateMove& slot = list[k];
-        int value = slot.Value;
-        if (level > 0 && slot.Value > -1000) {
-            const int from = Cells.Index[slot.FromRow][slot.FromCol];
-            const int to = Cells.Index[slot.ToRow][slot.ToCol];
-            const SidePosition child = Play(root, from, to);
-            if (level == 1) {
-                value = -LeafValue(child, true);
-            } else {
-                value = -HomeMadeNode(child, level - 1, -best - 1, -best, 1);
-                if (value > best && !m_aborted) value = -HomeMadeNode(child, level - 1, -Widest, -best, 1);
+    SearchRootMoves(root, level, count, steps, homeMade);
+}
+
+// The root moves by the values of the last pass, highest first; a move whose value is only
+// an upper bound goes by that bound. Equal values keep their order (an insertion sort: the
+// lists are short, and nothing is allocated).
+void FastEngine::OrderRootMoves(int count) {
+    for (int i = 1; i < count; ++i) {
+        const RootMove move = m_rootMoves[i];
+        const int value = m_lastValue[move.Rank];
+        int j = i;
+        for (; j > 0 && m_lastValue[m_rootMoves[j - 1].Rank] < value; --j)
+            m_rootMoves[j] = m_rootMoves[j - 1];
+        m_rootMoves[j] = move;
+    }
+}
+
+// Step 4. Shares the root moves out among the threads. Each thread takes the next move not
+// yet begun; the caller's thread is one of them.
+void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int steps, bool homeMade) {
+    std::fill_n(m_exact.begin(), count, Unknown);
+    std::fill_n(m_lastValue.begin(), count, -Widest);
+    m_rootCount = count;
+    m_nextRootMove.store(0);
+    m_firstMove.store(Alone);
+    m_steps = 0;
+    if (count == 0) {
+        StepTo(steps);
+        return;
+    }
+    // Shallow searches take less time than starting a thread.
+    const int threads = level >= ParallelFromLevel ? std::min(Threads(), count) : 1;
+    for (int t = 0; t < threads; ++t)
+        m_workers[t]->Begin(&m_context);
+    m_activeThreads = threads;
+    std::vector<std::thread> helpers;
+    if (threads > 1) {
+        helpers.reserve(threads - 1);
+        for (int t = 1; t < threads; ++t) {
+            try {
+                helpers.emplace_back([this, t, root, level, count, steps, homeMade] {
+                    SearchOnThread(*m_workers[t], root, level, count, steps, homeMade);
+                });
+            } catch (const std::system_error&) {
+                break; // fewer threads: the answer is the same
             }
-            if (m_aborted) {
-                outcome.Stopped = true;
-                return outcome;
-            }
-        }
-        if (value > best) {
-            best = value;
-            bestSlot = k;
         }
     }
-    outcome.BestMove = list[bestSlot].AsMove();
-    outcome.NoMove = best == -1000;
-    outcome.Score = outcome.NoMove ? TerminalScore(root.Mine, root.Theirs) : best;
-    return outcome;
+    SearchOnThread(*m_workers[0], root, level, count, steps, homeMade);
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (int t = 0; t < threads; ++t)
+        m_nodes += m_workers[t]->Nodes();
+}
+
+// One thread's share of the root moves. Only the thread of the first move (the best of the
+// last pass) takes root moves while that move is open: any other move searched meanwhile would
+// have no threshold yet, and would cost a full search where a null window usually does. The
+// other threads help inside the first move instead (SearchTogether).
+void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int level, int count, int steps,
+                                bool homeMade) {
+    for (;;) {
+        if (m_context.Aborted.load(std::memory_order_relaxed)) return;
+        const int k = m_nextRootMove.fetch_add(1);
+        if (k >= count) return;
+        // The progress bar moves as the moves are begun, and is full once the last one is.
+        const bool stepped =
+            StepTo(k + 1 == count ? steps : 1 + static_cast<int>(int64_t{k} * steps / count));
+        if (k == 0) {
+            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[0], true);
+            m_firstMove.store(Done);
+            m_firstMove.notify_all();
+        } else {
+            WaitForFirstMove(worker);
+            if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[k], false);
+        }
+        if (!stepped || worker.Aborted()) return;
+    }
+}
+
+void FastEngine::WaitForFirstMove(SearchWorker& worker) {
+    for (int state; (state = m_firstMove.load()) != Done;) {
+        if (state == Shared) HelpTogether(worker);
+        m_firstMove.wait(state);
+    }
+}
+
+// A move is first tested with a null window against its threshold; only a move that passes
+// it is searched for its exact value, by all the threads together when it is the first.
+void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int level, bool homeMade,
+                                const RootMove& move, bool first) {
+    int alpha = Threshold(move.Rank);
+    int value = RootMoveValue(worker, root, move, level, homeMade, alpha, alpha + 1);
+    if (worker.Aborted()) return;
+    m_lastValue[move.Rank] = value;
+    if (value <= alpha) return;
+    // The move reaches alpha + 1 at least (a lower bound only): its exact value is searched
+    // against the threshold as it stands now, which other threads may have raised.
+    alpha = Threshold(move.Rank);
+    if (first && !homeMade && level - 1 >= SharedFromDepth && m_activeThreads > 1)
+        value = -SearchTogether(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
+                                move.Kind, -Widest, -alpha);
+    else
+        value = RootMoveValue(worker, root, move, level, homeMade, alpha, Widest);
+    if (worker.Aborted()) return;
+    m_lastValue[move.Rank] = value;
+    if (value <= alpha) return;
+    const std::lock_guard lock(m_rootMutex);
+    m_exact[move.Rank] = value;
+}
+
+// Step 5. A full-width node whose moves all threads share, with the guarantees of a worker's
+// node: its first move is searched alone, to set alpha, then every thread takes the next move
+// not yet begun and tests it with a null window against alpha as it then stands. Alpha only
+// ever rises to values found exactly, so a move that fails low against it cannot be better
+// than the best, and the best is exact whatever the order in which the moves end.
+int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha,
+                               int beta) {
+    SharedNode& node = m_shared;
+    node.Pos = pos;
+    node.Depth = depth;
+    node.Kind = kind;
+    node.Beta = beta;
+    node.Count = worker.ListFullWidth(pos, depth, kind, node.Moves.data());
+    if (node.Count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
+    const SearchWorker::TreeMove& first = node.Moves[0];
+    node.Best = -worker.FullWidthNode(Play(pos, first.From, first.To), depth - 1, -beta, -alpha,
+                                      ChildKind(kind, first.IsFirst), 2);
+    if (worker.Aborted()) return 0;
+    node.Alpha = std::max(alpha, node.Best);
+    node.BestFrom =
+        first.IsFirst && first.From != NoCell && (Cells.Neighbours[first.From] & CellBit(first.To))
+            ? NoCell
+            : first.From;
+    node.BestTo = first.To;
+    if (node.Alpha < beta) {
+        node.Next.store(1);
+        m_firstMove.store(Shared);
+        m_firstMove.notify_all();
+        HelpTogether(worker);
+        // The moves begun by other threads end before the node does.
+        while (node.Busy.load() != 0)
+            std::this_thread::yield();
+        m_firstMove.store(Alone);
+    }
+    if (m_context.Aborted.load()) return 0;
+    const int lower = node.Best > alpha ? node.Best : -Widest;
+    const int upper = node.Best < beta ? node.Best : Widest;
+    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, node.BestFrom, node.BestTo);
+    return node.Best;
+}
+
+void FastEngine::HelpTogether(SearchWorker& worker) {
+    SharedNode& node = m_shared;
+    for (;;) {
+        node.Busy.fetch_add(1);
+        const int i = node.Next.fetch_add(1);
+        int alpha;
+        {
+            const std::lock_guard lock(m_rootMutex);
+            alpha = node.Alpha;
+        }
+        if (i >= node.Count || alpha >= node.Beta || m_context.Aborted.load()) {
+            node.Busy.fetch_sub(1);
+            return;
+        }
+        const SearchWorker::TreeMove move = node.Moves[i];
+        const SidePosition child = Play(node.Pos, move.From, move.To);
+        const int childKind = ChildKind(node.Kind, move.IsFirst);
+        int value = -worker.FullWidthNode(child, node.Depth - 1, -alpha - 1, -alpha, childKind, 2);
+        if (value > alpha && value < node.Beta && !worker.Aborted()) {
+            {
+                const std::lock_guard lock(m_rootMutex);
+                alpha = std::max(alpha, node.Alpha);
+            }
+            value = -worker.FullWidthNode(child, node.Depth - 1, -node.Beta, -alpha, childKind, 2);
+        }
+        if (!worker.Aborted()) {
+            const std::lock_guard lock(m_rootMutex);
+            if (value > node.Best) {
+                node.Best = value;
+                node.BestFrom =
+                    move.IsFirst && move.From != NoCell && (Cells.Neighbours[move.From] & CellBit(move.To))
+                        ? NoCell
+                        : move.From;
+                node.BestTo = move.To;
+                node.Alpha = std::max(node.Alpha, value);
+            }
+        }
+        node.Busy.fetch_sub(1);
+        if (worker.Aborted()) return;
+    }
+}
+
+// The value of a root move seen from the side to move, with the guarantees of the worker's
+// searches for the window (alpha, beta); levels 0 and 1 are always exact.
+int FastEngine::RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level,
+                              bool homeMade, int alpha, int beta) {
+    if (level == 0)
+        return PopCount(root.Mine) - PopCount(root.Theirs) + (move.Clone ? 1 : 0) +
+               2 * CapturesAt(move.To, root.Theirs);
+    const SidePosition child = Play(root, move.Clone ? NoCell : move.From, move.To);
+    if (level == 1) return -worker.LeafValue(child, homeMade || TerminalExact(move.Kind));
+    if (homeMade) return -worker.HomeMadeNode(child, level - 1, -beta, -alpha, 1);
+    return -worker.FullWidthNode(child, level - 1, -beta, -alpha, move.Kind, 1);
+}
+
+// The value a root move must exceed to be the winner, from the moves known exactly so far:
+// an earlier move's value must be beaten, a later move's value reached.
+int FastEngine::Threshold(int rank) {
+    const std::lock_guard lock(m_rootMutex);
+    int threshold = -1000;
+    for (int j = 0; j < m_rootCount; ++j)
+        if (m_exact[j] != Unknown) threshold = std::max(threshold, j < rank ? m_exact[j] : m_exact[j] - 1);
+    return threshold;
+}
+
+// Makes the progress steps up to `target`; false when the caller asked to stop.
+bool FastEngine::StepTo(int target) {
+    const std::lock_guard lock(m_rootMutex);
+    while (m_steps < target && !m_context.Aborted.load()) {
+        ++m_steps;
+        if (m_context.Progress && m_context.Progress->Step()) m_context.Aborted.store(true);
+    }
+    return !m_context.Aborted.load();
+}
+
+int FastEngine::Winner(int count) const {
+    int winner = -1;
+    int best = -1000;
+    for (int rank = 0; rank < count; ++rank)
+        if (m_exact[rank] != Unknown && m_exact[rank] > best) {
+            best = m_exact[rank];
+            winner = rank;
+        }
+    return winner;
 }

@@ -3,9 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "Bitboard.h"
 #include "Engine.h"
+#include "SearchWorker.h"
 #include "TranspositionTable.h"
 
 // The fast engine: the same answers as the literal searches (move, NoMove, score and every
@@ -14,9 +18,8 @@
 // Why this is exact:
 // - Complete and Branch and Bound both yield the plain negamax value at the top level (a
 //   Branch and Bound cut-off only drops moves that cannot strictly beat the best so far), so
-//   both are computed as one exact negamax. The top level visits its moves in generation
-//   order and asks of each, with a null window, whether it is strictly better than the best
-//   so far; only then its exact value is searched. The first strictly better move wins.
+//   both are computed as one exact negamax. The first move, in generation order, of the
+//   highest value wins (see below for how the top level finds it in any order).
 // - Home Made: the tree is fixed by the candidate lists, which are built by the exact
 //   insertion rule in generation order. Below the top level only the set of kept moves
 //   matters for a node's value, so it is searched with alpha-beta in any order.
@@ -28,66 +31,134 @@
 //   every node carries one of four kinds, a function of its parent's kind and of whether it
 //   is the parent's first generated move, and the node's value is a pure function of
 //   (position, depth, kind). That value is then computed exactly by any alpha-beta order.
+//
+// Why it is exact on any number of threads, whatever the scheduling: the top-level moves are
+// shared out among the threads (in the order of a shallower pass, not generation order), and
+// the answer depends only on the exact values of the moves, never on which thread searched
+// what, in which order, or when. The winner is the first move, in generation
+// (Home Made: slot) order, whose value is strictly greater than every earlier move's and at
+// least every later move's, and greater than -1000. A move i is searched with a threshold t
+// taken from moves already known exactly: t = v(j) for an earlier move j (i cannot win unless
+// it beats v(j) strictly), t = v(j) - 1 for a later move j (i cannot win unless it reaches
+// v(j)), and at least -1000. The winner exceeds every such threshold, so its search, whose
+// window is (t, beyond every value), returns its exact value; a move that ends at or below its
+// threshold is proven not to win. At the end the winner is the first move of the highest
+// exact value. A null-window test that passes gives only a lower bound, so such a move is
+// always searched again against the threshold as it then stands. While the first move of a
+// pass is searched, the threads share the moves of the node below it: there each move is
+// tested against that node's alpha, which only rises to values found exactly, so the node's
+// best is exact too. The table shared by the threads holds only true bounds of exact values
+// (each bucket locked while it is read or written), so it changes how fast a value is found,
+// never the value; killers and move lists are each thread's own.
+//
+// Memory: the table (48 MiB by default, plus 64 KiB of locks) and about 50 KiB of move lists
+// per thread, all allocated when the engine is made; a search allocates only its threads.
 class FastEngine {
   public:
     // 2^19 buckets of four 24-byte entries: 48 MiB, allocated once with the engine.
     static constexpr int DefaultTableLog2 = 19;
 
-    explicit FastEngine(int tableLog2 = DefaultTableLog2);
+    // `threads` searches share the top-level moves (1: all on the caller's thread).
+    explicit FastEngine(int tableLog2 = DefaultTableLog2, int threads = 1);
+    ~FastEngine();
+    FastEngine(const FastEngine&) = delete;
+    FastEngine& operator=(const FastEngine&) = delete;
 
     // The top-level call for `side` with the searching player's settings (already clamped).
-    // Progress: full-width searches report SetMaximum(own pieces) and one Step() per own
-    // piece, before that piece's moves; Home Made reports SetMaximum(N) and one Step() per
-    // slot. ShouldStop() is polled every few thousand nodes.
+    // Progress: full-width searches report SetMaximum(own pieces) and then one Step() per own
+    // piece, spread over the top-level moves as they are begun; Home Made reports
+    // SetMaximum(N) and one Step() per slot likewise. Steps are made one at a time, from
+    // any of the search's threads; ShouldStop() is polled every few thousand nodes by every
+    // thread.
     SearchOutcome Search(const ValueGrid& grid, int side, const SearchSettings& settings,
                          SearchProgress* progress);
+
+    // Changes the number of threads of the next searches (not while one runs).
+    void SetThreads(int threads);
+    int Threads() const { return static_cast<int>(m_workers.size()); }
 
     // Forgets every stored position (for measurements that must start cold).
     void ClearTable();
     std::size_t TableBytes() const { return m_table.SizeInBytes(); }
-    // Nodes visited by the last search (depth-0 nodes included).
+    // Everything the engine holds: the table and each thread's move lists.
+    std::size_t MemoryBytes() const { return TableBytes() + m_workers.size() * sizeof(SearchWorker); }
+    // Nodes visited by the last search (depth-0 nodes included), over all threads.
     uint64_t NodeCount() const { return m_nodes; }
 
   private:
-    // One generated move inside the tree. From is NoCell for a clone (all clones to one cell
-    // give the same position) unless the move is a top-level or first-generated move.
-    struct TreeMove {
+    // A top-level move; `Rank` is its place in the tie-break order.
+    struct RootMove {
         int8_t From;
         int8_t To;
-        uint8_t Gain;    // immediate gain: 1 + 2 x captures for a clone, 2 x captures for a jump
-        uint8_t IsFirst; // the node's first generated move (matters for Alpha-Beta's kinds)
+        uint8_t Kind; // the child's node kind
+        bool Clone;
+        int Rank;
     };
-    static constexpr int MaxMoves = 18 * CellCount;
-    static constexpr int MaxPly = MaxLevel + 2;
+    static constexpr int MaxRootMoves = 18 * CellCount;
+    static constexpr int MaxThreads = 64;
+    // Below this level a search takes less time than starting a thread.
+    static constexpr int ParallelFromLevel = 3;
+    // From this level on, shallower passes order the root moves first.
+    static constexpr int DeepeningFromLevel = 4;
+    // The node below the first root move is shared by the threads from this depth on.
+    static constexpr int SharedFromDepth = 3;
+    // No value is known yet.
+    static constexpr int Unknown = -Widest - 1;
 
     SearchOutcome SearchFullWidth(SidePosition root, int level, int rootKind);
     SearchOutcome SearchHomeMade(SidePosition root, int level);
-
-    int AboveLeaves(SidePosition pos, int alpha, int beta, int kind);
-    int FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply);
-    int HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply);
-    int LeafValue(SidePosition pos, bool terminalExact, int enough = 1 << 20) const;
-
-    int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
-    int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
-    void OrderMoves(TreeMove* moves, int count);
-    static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
-    int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
-               int bestTo, int ply);
-    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
-               int bestTo);
-
-    bool PollStop();
+    void SearchDeepening(SidePosition root, int level, int count, int steps, bool homeMade);
+    void OrderRootMoves(int count);
+    // Searches the first `count` root moves on the threads; values land in m_exact.
+    void SearchRootMoves(SidePosition root, int level, int count, int steps, bool homeMade);
+    void SearchOnThread(SearchWorker& worker, SidePosition root, int level, int count, int steps,
+                        bool homeMade);
+    void SearchRootMove(SearchWorker& worker, SidePosition root, int level, bool homeMade,
+                        const RootMove& move, bool first);
+    int RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level, bool homeMade,
+                      int alpha, int beta);
+    int SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha, int beta);
+    void HelpTogether(SearchWorker& worker);
+    void WaitForFirstMove(SearchWorker& worker);
+    int Threshold(int rank);
+    bool StepTo(int target);
+    // The first root move (by rank) of the highest exact value, -1 when none beats -1000.
+    int Winner(int count) const;
 
     TranspositionTable m_table;
+    std::vector<std::unique_ptr<SearchWorker>> m_workers;
+    SearchContext m_context;
     Bitboard m_playable = 0;
     bool m_tableValid = false;
-    int m_branch = 0;
-    SearchProgress* m_progress = nullptr;
-    bool m_aborted = false;
     uint64_t m_nodes = 0;
-    uint64_t m_nextPoll = 0;
-    std::array<std::array<TreeMove, MaxMoves>, MaxPly> m_moves{};
-    std::array<TreeMove, MaxMoves> m_sortBuffer{};
-    std::array<TreeMove, MaxPly> m_killers{};
+
+    // The top level of the running search, shared by its threads.
+    std::array<RootMove, MaxRootMoves> m_rootMoves{};
+    std::array<int, MaxRootMoves> m_exact{};     // by rank: the exact value, or Unknown
+    std::array<int, MaxRootMoves> m_lastValue{}; // by rank: the last value or bound found
+    std::atomic<int> m_nextRootMove{0};
+    // Where the first move of a pass stands: its threads help inside it while it is Shared.
+    enum FirstMove : int { Alone = 0, Shared = 1, Done = 2 };
+    std::atomic<int> m_firstMove{Alone};
+
+    // The node below the first root move, while its moves are shared out (SearchTogether).
+    struct SharedNode {
+        SidePosition Pos;
+        int Depth = 0;
+        int Kind = 0;
+        int Beta = 0;
+        int Count = 0;
+        std::array<SearchWorker::TreeMove, SearchWorker::MaxMoves> Moves{};
+        std::atomic<int> Next{0};
+        std::atomic<int> Busy{0}; // threads between taking a move and recording its value
+        int Best = 0;             // these under m_rootMutex
+        int Alpha = 0;
+        int BestFrom = NoCell;
+        int BestTo = NoCell;
+    };
+    SharedNode m_shared;
+    std::mutex m_rootMutex; // guards m_exact, m_steps and the progress steps
+    int m_rootCount = 0;
+    int m_activeThreads = 1;
+    int m_steps = 0;
 };

@@ -1,31 +1,60 @@
 #include "TranspositionTable.h"
 
 #include <algorithm>
+#include <thread>
+
+// Holds one bucket's lock for a scope. The critical sections are a few dozen instructions, so
+// a waiting thread spins (reading, to keep the cache line shared while it waits), and yields
+// only when the holder seems to have lost its processor (more threads than cores).
+class TranspositionTable::BucketLock {
+  public:
+    BucketLock(const TranspositionTable& table, std::size_t bucket)
+        : m_lock(table.m_locks[bucket & (LockCount - 1)]) {
+        while (m_lock.exchange(1, std::memory_order_acquire))
+            for (int spins = 0; m_lock.load(std::memory_order_relaxed); ++spins)
+                if (spins >= 64) std::this_thread::yield(); // its holder may be descheduled
+    }
+    ~BucketLock() { m_lock.store(0, std::memory_order_release); }
+    BucketLock(const BucketLock&) = delete;
+    BucketLock& operator=(const BucketLock&) = delete;
+
+  private:
+    std::atomic<uint8_t>& m_lock;
+};
 
 TranspositionTable::TranspositionTable(int bucketCountLog2)
     : m_entries(new Entry[(std::size_t{1} << bucketCountLog2) * BucketSize]),
-      m_mask((std::size_t{1} << bucketCountLog2) - 1) {}
+      m_locks(new std::atomic<uint8_t>[LockCount]), m_mask((std::size_t{1} << bucketCountLog2) - 1) {
+    for (std::size_t i = 0; i < LockCount; ++i)
+        m_locks[i].store(0, std::memory_order_relaxed);
+}
 
-TranspositionTable::Entry* TranspositionTable::BucketOf(Bitboard mine, Bitboard theirs, int kind) const {
+std::size_t TranspositionTable::BucketIndex(Bitboard mine, Bitboard theirs, int kind) const {
     uint64_t h = mine * 0x9E3779B97F4A7C15ULL ^ theirs * 0xC2B2AE3D27D4EB4FULL ^
                  static_cast<uint64_t>(kind) * 0x165667B19E3779F9ULL;
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ULL;
     h ^= h >> 32;
-    return &m_entries[(h & m_mask) * BucketSize];
+    return h & m_mask;
 }
 
 TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard theirs, int kind,
                                                    int depth) const {
     Probe probe;
     int hintDepth = -1;
-    const Entry* bucket = BucketOf(mine, theirs, kind);
+    const std::size_t index = BucketIndex(mine, theirs, kind);
+    const Entry* bucket = &m_entries[index * BucketSize];
     mine = TagMine(mine);
     theirs = TagTheirs(theirs);
+    const BucketLock lock(*this, index);
     for (int i = 0; i < BucketSize; ++i) {
         const Entry& e = bucket[i];
         if (e.Depth == EmptyDepth || e.Mine != mine || e.Theirs != theirs || e.Kind != kind) continue;
-        if (e.Depth == depth) probe.Exact = &e;
+        if (e.Depth == depth) {
+            probe.Found = true;
+            probe.Lower = e.Lower;
+            probe.Upper = e.Upper;
+        }
         // The same depth is the best hint; otherwise the deepest one.
         const int rank = e.Depth == depth ? 1000 : e.Depth;
         if (e.To != NoCell && rank > hintDepth) {
@@ -39,9 +68,11 @@ TranspositionTable::Probe TranspositionTable::Find(Bitboard mine, Bitboard their
 
 void TranspositionTable::Store(Bitboard mine, Bitboard theirs, int kind, int depth, int lower, int upper,
                                int from, int to) {
-    Entry* bucket = BucketOf(mine, theirs, kind);
+    const std::size_t index = BucketIndex(mine, theirs, kind);
+    Entry* bucket = &m_entries[index * BucketSize];
     mine = TagMine(mine);
     theirs = TagTheirs(theirs);
+    const BucketLock lock(*this, index);
     Entry* victim = nullptr;
     for (int i = 0; i < BucketSize; ++i) {
         Entry& e = bucket[i];

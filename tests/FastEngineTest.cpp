@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "SearchTestSupport.h"
 #include "ai/Bitboard.h"
@@ -39,6 +42,16 @@ namespace {
 // A small table keeps the sanitizer build light; exactness does not depend on its size.
 constexpr int TestTableLog2 = 12;
 
+// The sanitizer build runs unoptimised: its deep searches stop two levels sooner, and it
+// checks every second position only.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int SanitizerLevels = 2;
+constexpr uint32_t PositionStride = 2;
+#else
+constexpr int SanitizerLevels = 0;
+constexpr uint32_t PositionStride = 1;
+#endif
+
 std::string Answer(EngineKind engine, const ValueGrid& grid, int side, int algo, int level, int branch) {
     return FormatSearchAnswer(
         SearchTopLevel(engine, grid, side, MakeSearchSettings(algo, level, branch), nullptr));
@@ -55,7 +68,7 @@ class StopAfterPolls final : public SearchProgress {
 
   private:
     int m_polls;
-    mutable int m_seen = 0;
+    mutable std::atomic<int> m_seen{0}; // polled from every thread of the search
 };
 
 } // namespace
@@ -181,25 +194,27 @@ TEST(FastEngine, UnusualGridsGetTheLiteralAnswer) {
 TEST(FastEngine, ReportsProgressLikeTheLiteralSearch) {
     const ValueGrid grid = RandomPlayout(Standard, 24, 5);
     const int ownPieces = PopCount(MasksOf(grid).Player[1]);
-    FastEngine engine(TestTableLog2);
-    struct Case {
-        int algo, level, branch;
-        int expectedMaximum;
-    };
-    for (const Case& c : {Case{Complete, 3, 5, ownPieces}, Case{AlphaBeta, 0, 5, ownPieces},
-                          Case{HomeMade, 3, 7, 7}, Case{HomeMade, 0, 30, 30}}) {
-        RecordingProgress progress;
-        const SearchOutcome outcome =
-            engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &progress);
-        EXPECT_FALSE(outcome.Stopped);
-        EXPECT_EQ(progress.maxima, std::vector<int>{c.expectedMaximum}) << c.algo;
-        EXPECT_EQ(progress.steps, c.expectedMaximum) << c.algo;
+    for (int threads : {1, 3}) {
+        FastEngine engine(TestTableLog2, threads);
+        struct Case {
+            int algo, level, branch;
+            int expectedMaximum;
+        };
+        for (const Case& c : {Case{Complete, 3, 5, ownPieces}, Case{AlphaBeta, 0, 5, ownPieces},
+                              Case{HomeMade, 3, 7, 7}, Case{HomeMade, 0, 30, 30}}) {
+            RecordingProgress progress;
+            const SearchOutcome outcome =
+                engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &progress);
+            EXPECT_FALSE(outcome.Stopped);
+            EXPECT_EQ(progress.maxima, std::vector<int>{c.expectedMaximum}) << c.algo;
+            EXPECT_EQ(progress.steps, c.expectedMaximum) << c.algo;
 
-        for (int stopAt : {1, 3}) {
-            RecordingProgress stopping(stopAt);
-            EXPECT_TRUE(
-                engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &stopping).Stopped);
-            EXPECT_EQ(stopping.steps, stopAt);
+            for (int stopAt : {1, 3}) {
+                RecordingProgress stopping(stopAt);
+                EXPECT_TRUE(
+                    engine.Search(grid, 1, MakeSearchSettings(c.algo, c.level, c.branch), &stopping).Stopped);
+                EXPECT_EQ(stopping.steps, stopAt);
+            }
         }
     }
 }
@@ -212,6 +227,15 @@ TEST(FastEngine, StopsInsideALongTopLevelStep) {
             engine.Search(StartingGrid(Standard), 1, MakeSearchSettings(algo, MaxLevel, 30), &progress);
         EXPECT_TRUE(outcome.Stopped) << algo;
         EXPECT_EQ(progress.seen(), 2) << "no more polls once stopped";
+    }
+    // Every thread gives up, and none asks again once one has seen the request.
+    engine.SetThreads(4);
+    for (int algo : {Complete, AlphaBeta, HomeMade}) {
+        StopAfterPolls progress(3);
+        EXPECT_TRUE(
+            engine.Search(StartingGrid(Standard), 1, MakeSearchSettings(algo, MaxLevel, 30), &progress)
+                .Stopped);
+        EXPECT_LE(progress.seen(), 3 + 3) << "at most one more poll per other thread";
     }
     // A stopped search leaves nothing behind that changes the next answer.
     const ValueGrid grid = RandomPlayout(American, 30, 2);
@@ -229,6 +253,42 @@ TEST(FastEngine, AllocatesNothingWhileSearching) {
         engine.Search(grid, 1, MakeSearchSettings(algo, 4, 30), &progress);
         EXPECT_EQ(allocations - before, 0) << algo;
     }
+}
+
+// The answer must not depend on the number of threads nor on how they are scheduled: each
+// varied position is searched at one of levels 3 to 6 (the busier the position, the lower),
+// with one thread and then with 2, 3 and 8, every algorithm in turn. Each engine keeps its
+// table from one search to the next, so the threads also meet entries of earlier searches.
+TEST(FastEngine, GivesTheSameAnswersOnAnyNumberOfThreads) {
+    FastEngine single(TestTableLog2, 1);
+    std::vector<std::unique_ptr<FastEngine>> parallel;
+    for (int threads : {2, 3, 8})
+        parallel.push_back(std::make_unique<FastEngine>(TestTableLog2, threads));
+    int deep = 0, literal = 0;
+    for (uint32_t seed = 1; seed <= 240; seed += PositionStride) {
+        int side = 1;
+        const ValueGrid grid = DifferentialPosition(seed + 5000, side);
+        const std::size_t moves = LegalMoves(grid, side).size();
+        const int algo = static_cast<int>(seed % 4);
+        const int byMoves = moves <= 15 ? 6 : moves <= 40 ? 5 : moves <= 80 ? 4 : 3;
+        const int deepest = std::max(3, byMoves - SanitizerLevels);
+        const int level = std::min(deepest, 3 + static_cast<int>(seed / 4 % 4));
+        const SearchSettings settings = MakeSearchSettings(algo, level, 3 + static_cast<int>(seed * 7 % 28));
+        const std::string expected = FormatSearchAnswer(single.Search(grid, side, settings, nullptr));
+        // Deep searches reorder the top-level moves: the literal search checks a few of them.
+        if (level == 4 && moves <= 16) {
+            ++literal;
+            ASSERT_EQ(expected, Answer(EngineKind::Reference, grid, side, algo, level, settings.Branch))
+                << GridText(grid) << ' ' << side << ' ' << algo << ' ' << level << ' ' << settings.Branch;
+        }
+        for (auto& engine : parallel)
+            ASSERT_EQ(FormatSearchAnswer(engine->Search(grid, side, settings, nullptr)), expected)
+                << GridText(grid) << ' ' << side << ' ' << algo << ' ' << level << ' ' << settings.Branch
+                << " on " << engine->Threads() << " threads";
+        deep += level >= 5 - SanitizerLevels / 2;
+    }
+    EXPECT_GE(deep, 12);
+    EXPECT_GE(literal, 2);
 }
 
 TEST(FastEngine, SearchesFromSeveralThreadsTakeTurns) {

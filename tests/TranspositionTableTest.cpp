@@ -13,15 +13,15 @@ TEST(TranspositionTable, KeepsEntriesApartByPositionKindAndDepth) {
     TranspositionTable table(4);
     table.Store(Mine, Theirs, 0, 3, -5, 7, NoCell, 12);
     const TranspositionTable::Probe hit = table.Find(Mine, Theirs, 0, 3);
-    ASSERT_NE(hit.Exact, nullptr);
-    EXPECT_EQ(hit.Exact->Lower, -5);
-    EXPECT_EQ(hit.Exact->Upper, 7);
+    ASSERT_TRUE(hit.Found);
+    EXPECT_EQ(hit.Lower, -5);
+    EXPECT_EQ(hit.Upper, 7);
     EXPECT_EQ(hit.HintTo, 12);
 
-    EXPECT_EQ(table.Find(Theirs, Mine, 0, 3).Exact, nullptr) << "the sides swapped are another position";
-    EXPECT_EQ(table.Find(Mine, Theirs, 1, 3).Exact, nullptr) << "another kind of node";
+    EXPECT_FALSE(table.Find(Theirs, Mine, 0, 3).Found) << "the sides swapped are another position";
+    EXPECT_FALSE(table.Find(Mine, Theirs, 1, 3).Found) << "another kind of node";
     const TranspositionTable::Probe otherDepth = table.Find(Mine, Theirs, 0, 4);
-    EXPECT_EQ(otherDepth.Exact, nullptr);
+    EXPECT_FALSE(otherDepth.Found);
     EXPECT_EQ(otherDepth.HintTo, 12) << "another depth still hints the move";
 }
 
@@ -30,9 +30,9 @@ TEST(TranspositionTable, NarrowsBoundsOfOneValue) {
     table.Store(Mine, Theirs, 2, 5, -10001, 20, 3, 17);
     table.Store(Mine, Theirs, 2, 5, 4, 10001, NoCell, NoCell);
     const TranspositionTable::Probe probe = table.Find(Mine, Theirs, 2, 5);
-    ASSERT_NE(probe.Exact, nullptr);
-    EXPECT_EQ(probe.Exact->Lower, 4);
-    EXPECT_EQ(probe.Exact->Upper, 20);
+    ASSERT_TRUE(probe.Found);
+    EXPECT_EQ(probe.Lower, 4);
+    EXPECT_EQ(probe.Upper, 20);
     EXPECT_EQ(probe.HintFrom, 3) << "a store without a move keeps the known one";
     EXPECT_EQ(probe.HintTo, 17);
 }
@@ -42,10 +42,10 @@ TEST(TranspositionTable, ClearForgetsEverythingEveryTime) {
     // Past the epoch counter's wrap, where the memory itself is rewritten.
     for (int round = 0; round < 70; ++round) {
         table.Store(Mine, Theirs, 0, 2, round, round, NoCell, 5);
-        ASSERT_NE(table.Find(Mine, Theirs, 0, 2).Exact, nullptr) << round;
+        ASSERT_TRUE(table.Find(Mine, Theirs, 0, 2).Found) << round;
         table.Clear();
         const TranspositionTable::Probe probe = table.Find(Mine, Theirs, 0, 2);
-        ASSERT_EQ(probe.Exact, nullptr) << round;
+        ASSERT_FALSE(probe.Found) << round;
         ASSERT_EQ(probe.HintTo, NoCell) << round;
     }
 }
@@ -56,7 +56,7 @@ TEST(TranspositionTable, AFullBucketGivesWayToNewEntries) {
         table.Store(Mine, Theirs, 0, depth, depth, depth, NoCell, NoCell);
     int kept = 0;
     for (int depth = 1; depth <= 6; ++depth)
-        kept += table.Find(Mine, Theirs, 0, depth).Exact != nullptr;
+        kept += table.Find(Mine, Theirs, 0, depth).Found;
     EXPECT_EQ(kept, TranspositionTable::BucketSize);
-    EXPECT_NE(table.Find(Mine, Theirs, 0, 6).Exact, nullptr) << "the newest entry is stored";
+    EXPECT_TRUE(table.Find(Mine, Theirs, 0, 6).Found) << "the newest entry is stored";
 }

@@ -7,10 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "BenchPositions.h"
 #include "RandomPositions.h"
+#include "RecordedAnswers.h"
 #include "SearchQuery.h"
 #include "ai/FastSearch.h"
 #include "ai/ReferenceSearch.h"
@@ -18,6 +21,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr int BusyCount = 10;
 
 const char* const AlgoNames[] = {"Complete", "Branch and Bound", "Alpha-Beta", "Home Made"};
 
@@ -115,28 +120,40 @@ int ReferenceMaxLevel(int algo) {
 }
 
 // How long a level-8 search takes to give up after a stop request made 200 ms into it,
-// the worst over the middle games and the four algorithms.
-void MeasureStopLatency(FastEngine& engine) {
+// the worst over the given positions and the four algorithms, on all the engine's threads.
+void MeasureStopLatency(FastEngine& engine, const std::vector<std::pair<ValueGrid, int>>& positions) {
     double worst = 0;
+    std::vector<double> all;
     for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade})
-        for (const BenchPosition& position : BenchPositions()) {
-            if (std::strcmp(position.Set, "middle") != 0) continue;
+        for (const auto& [grid, side] : positions) {
             engine.ClearTable();
             Deadline deadline(0.2);
             const auto start = Clock::now();
-            const SearchOutcome outcome = engine.Search(GridOf(position), position.Side,
-                                                        MakeSearchSettings(algo, MaxLevel, 30), &deadline);
+            const SearchOutcome outcome =
+                engine.Search(grid, side, MakeSearchSettings(algo, MaxLevel, 30), &deadline);
             const double late = std::chrono::duration<double>(Clock::now() - start).count() - 0.2;
-            if (outcome.Stopped) worst = std::max(worst, late);
+            if (!outcome.Stopped) continue;
+            worst = std::max(worst, late);
+            all.push_back(late);
         }
-    std::printf("stop request during a level-8 search: honoured within %s\n", FormatSeconds(worst).c_str());
+    if (all.empty()) return;
+    std::printf("stop request during a level-8 search on %d threads: honoured within %s (median %s)\n",
+                engine.Threads(), FormatSeconds(worst).c_str(), FormatSeconds(Median(all)).c_str());
+}
+
+std::vector<std::pair<ValueGrid, int>> MiddleGames() {
+    std::vector<std::pair<ValueGrid, int>> positions;
+    for (const BenchPosition& position : BenchPositions())
+        if (std::strcmp(position.Set, "middle") == 0) positions.emplace_back(GridOf(position), position.Side);
+    return positions;
 }
 
 int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int onlyAlgo,
-                 const std::string& onlySet) {
-    FastEngine engine;
-    std::printf("transposition table: %zu MiB\n", engine.TableBytes() >> 20);
-    if (maxLevel == MaxLevel) MeasureStopLatency(engine);
+                 const std::string& onlySet, int threads) {
+    FastEngine engine(FastEngine::DefaultTableLog2, threads);
+    std::printf("transposition table: %zu MiB; %d threads, engine memory %zu MiB\n",
+                engine.TableBytes() >> 20, threads, engine.MemoryBytes() >> 20);
+    if (maxLevel == MaxLevel) MeasureStopLatency(engine, MiddleGames());
     std::printf("%-17s %-8s %5s %12s %12s %14s %12s %10s %s\n", "algorithm", "set", "level", "ref median",
                 "fast median", "fast worst", "fast nodes/s", "ref/fast", "answers");
     int mismatches = 0;
@@ -189,8 +206,8 @@ int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int
     return mismatches == 0 ? 0 : 1;
 }
 
-int RunVerify(int count, uint32_t firstSeed) {
-    FastEngine engine;
+int RunVerify(int count, uint32_t firstSeed, int threads) {
+    FastEngine engine(FastEngine::DefaultTableLog2, threads);
     int mismatches = 0;
     long queries = 0;
     const auto start = Clock::now();
@@ -223,6 +240,97 @@ int RunVerify(int count, uint32_t firstSeed) {
     return mismatches == 0 ? 0 : 1;
 }
 
+// Level 8 on the busiest positions, each searched with one thread and then with `threads`,
+// one after the other, so that both see the same load on the machine. The answers must agree.
+int RunBusy(int level, int threads, int onlyAlgo, double cap) {
+    const std::vector<BusyPosition> positions = BusiestPositions(BusyCount);
+    FastEngine engine(FastEngine::DefaultTableLog2, threads);
+    std::printf("busiest positions, level %d, branch 30; legal moves:", level);
+    for (const BusyPosition& position : positions)
+        std::printf(" %d", position.Moves);
+    std::printf("\nengine memory with %d threads: %zu MiB\n", threads, engine.MemoryBytes() >> 20);
+    std::vector<std::pair<ValueGrid, int>> busy;
+    for (const BusyPosition& position : positions)
+        busy.emplace_back(position.Grid, position.Side);
+    MeasureStopLatency(engine, busy);
+    std::printf("%-17s %10s %12s %12s %12s %12s %9s %9s %s\n", "algorithm", "nodes", "1 median", "1 worst",
+                (std::to_string(threads) + " median").c_str(), (std::to_string(threads) + " worst").c_str(),
+                "speed-up", "(range)", "answers");
+    int mismatches = 0;
+    for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
+        if (onlyAlgo >= 0 && algo != onlyAlgo) continue;
+        const SearchSettings settings = MakeSearchSettings(algo, level, 30);
+        std::vector<double> one, many, ratios, nodes;
+        int differing = 0, timeouts = 0;
+        for (const BusyPosition& position : positions) {
+            engine.SetThreads(1);
+            const Timed single = TimeFast(engine, position.Grid, position.Side, settings, cap);
+            engine.SetThreads(threads);
+            const Timed parallel = TimeFast(engine, position.Grid, position.Side, settings, cap);
+            one.push_back(single.Seconds);
+            nodes.push_back(static_cast<double>(single.Nodes));
+            many.push_back(parallel.Seconds);
+            ratios.push_back(single.Seconds / parallel.Seconds);
+            timeouts += single.Outcome.Stopped + parallel.Outcome.Stopped;
+            if (FormatSearchAnswer(single.Outcome) != FormatSearchAnswer(parallel.Outcome)) {
+                ++differing;
+                std::printf("DIFFERENT %s %d %d: 1 thread '%s', %d threads '%s'\n",
+                            GridText(position.Grid).c_str(), position.Side, algo,
+                            FormatSearchAnswer(single.Outcome).c_str(), threads,
+                            FormatSearchAnswer(parallel.Outcome).c_str());
+            }
+        }
+        mismatches += differing;
+        char range[32];
+        std::snprintf(range, sizeof range, "%.2f-%.2f", *std::min_element(ratios.begin(), ratios.end()),
+                      *std::max_element(ratios.begin(), ratios.end()));
+        std::string answers = differing ? std::to_string(differing) + " DIFFERENT" : "same";
+        if (timeouts) answers += " " + std::to_string(timeouts) + " stopped at the time cap";
+        std::printf("%-17s %10.3g %12s %12s %12s %12s %8.2fx %9s %s\n", AlgoNames[algo], Median(nodes),
+                    FormatSeconds(Median(one)).c_str(),
+                    FormatSeconds(*std::max_element(one.begin(), one.end())).c_str(),
+                    FormatSeconds(Median(many)).c_str(),
+                    FormatSeconds(*std::max_element(many.begin(), many.end())).c_str(), Median(ratios), range,
+                    answers.c_str());
+        std::fflush(stdout);
+    }
+    return mismatches == 0 ? 0 : 1;
+}
+
+// The recorded level-8 answers, searched again (each with a cold table) on `threads`.
+int CheckRecordedAnswers(int threads) {
+    FastEngine engine(FastEngine::DefaultTableLog2, threads);
+    int differing = 0, checked = 0;
+    const auto start = Clock::now();
+    for (const RecordedAnswer& recorded : RecordedLevel8Answers()) {
+        const auto parsed =
+            ParseSearchQuery(std::string(recorded.Grid) + ' ' + std::to_string(recorded.Side) + ' ' +
+                             std::to_string(recorded.Algo) + " 8 30");
+        const SearchQuery& query = std::get<SearchQuery>(parsed);
+        engine.ClearTable();
+        const std::string answer =
+            FormatSearchAnswer(engine.Search(query.Grid, query.Side, query.Settings, nullptr));
+        ++checked;
+        if (answer != recorded.Answer) {
+            ++differing;
+            std::printf("DIFFERENT %s %d %d: recorded '%s', now '%s'\n", recorded.Grid, recorded.Side,
+                        recorded.Algo, recorded.Answer, answer.c_str());
+        }
+    }
+    std::printf("%d recorded level-8 answers checked on %d threads, %d different, %.1f s\n", checked, threads,
+                differing, std::chrono::duration<double>(Clock::now() - start).count());
+    return differing == 0 ? 0 : 1;
+}
+
+// The busiest positions as search tool queries at level 8 (all four algorithms, branch 30),
+// for recording answers with any build of the search tool.
+int ListBusy() {
+    for (const BusyPosition& position : BusiestPositions(BusyCount))
+        for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade})
+            std::printf("%s %d %d %d 30\n", GridText(position.Grid).c_str(), position.Side, algo, MaxLevel);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -232,6 +340,8 @@ int main(int argc, char** argv) {
     bool withReference = true;
     int verify = 0;
     uint32_t seed = 1;
+    int threads = DefaultSearchThreads();
+    bool busy = false, checkAnswers = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -249,16 +359,30 @@ int main(int argc, char** argv) {
             withReference = false;
         else if (arg == "--verify" && hasValue)
             verify = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--threads" && hasValue)
+            threads = std::clamp(std::atoi(argv[++i]), 1, 64);
+        else if (arg == "--busy")
+            busy = true;
+        else if (arg == "--check-answers")
+            checkAnswers = true;
+        else if (arg == "--list-busy")
+            return ListBusy();
         else if (arg == "--seed" && hasValue)
             seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else {
-            std::fprintf(stderr, "usage: tessaron-bench [--min-level L] [--max-level L] [--algo 0-3] [--set "
-                                 "opening|middle|end]\n"
-                                 "                      [--cap SECONDS] [--no-reference]\n"
-                                 "       tessaron-bench --verify POSITIONS [--seed S]\n");
+            std::fprintf(
+                stderr,
+                "usage: tessaron-bench [--min-level L] [--max-level L] [--algo 0-3] [--set "
+                "opening|middle|end]\n"
+                "                      [--cap SECONDS] [--no-reference] [--threads N]\n"
+                "       tessaron-bench --busy [--max-level L] [--algo 0-3] [--cap SECONDS] [--threads N]\n"
+                "       tessaron-bench --list-busy\n"
+                "       tessaron-bench --verify POSITIONS [--seed S]\n");
             return 2;
         }
     }
-    return verify ? RunVerify(verify, seed)
-                  : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet);
+    if (busy) return RunBusy(maxLevel, threads, onlyAlgo, cap);
+    if (checkAnswers) return CheckRecordedAnswers(threads);
+    return verify ? RunVerify(verify, seed, threads)
+                  : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet, threads);
 }

@@ -15,6 +15,15 @@ std::vector<Move> LegalMoves(const ValueGrid& grid, int side);
 // the side to move has no move; `sideToMove` tells who is to move in the result.
 ValueGrid RandomPlayout(int variant, int plies, uint32_t seed, int* sideToMove = nullptr);
 
+// The `count` positions with the most legal moves met in seeded random games of every
+// layout (middle games with well over a hundred moves): the hardest for a full-width search.
+struct BusyPosition {
+    ValueGrid Grid;
+    int Side = 1;
+    int Moves = 0;
+};
+std::vector<BusyPosition> BusiestPositions(int count);
+
 // A varied position for comparing two engines: mostly a random playout of any layout and
 // length (end games and sides without moves included, the side to move sometimes swapped),
 // otherwise a random fill of the hexagon in which holes may be open. Reproducible per seed.

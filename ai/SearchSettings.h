@@ -13,7 +13,7 @@ inline constexpr int MaxBranch = 30;
 constexpr int ClampLevel(int level) { return level < MinLevel ? MinLevel : level > MaxLevel ? MaxLevel : level; }
 constexpr int ClampBranch(int branch) { return branch < MinBranch ? MinBranch : branch > MaxBranch ? MaxBranch : branch; }
 
-// The settings of the player who started a search (SearchPlayer). Every ply of one search
+// The settings of the player who started a search. Every ply of one search
 // uses them, whichever side is to move at the node.
 struct SearchSettings {
     int Algo = AlphaBeta;

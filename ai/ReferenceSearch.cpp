@@ -15,8 +15,10 @@ struct PieceCounts {
 PieceCounts CountPieces(const ValueGrid& grid, int side, int opponent) {
     PieceCounts counts;
     for (int32_t value : grid.Cells) {
-        if (value == side) ++counts.Mine;
-        else if (value == opponent) ++counts.Theirs;
+        if (value == side)
+            ++counts.Mine;
+        else if (value == opponent)
+            ++counts.Theirs;
     }
     return counts;
 }

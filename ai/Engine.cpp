@@ -61,7 +61,7 @@ SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side,
     const SearchSettings settings = MakeSearchSettings(requested.Algo, requested.Level, requested.Branch);
     // The bitboards hold the hexagon and the two players only: a grid with something else
     // outside the hexagon or values beyond 0..3, or a side other than 1 or 2, is left to the
-    // literal search.
+    // reference search.
     const bool fastFits = (side == 1 || side == 2) && MasksOf(grid).Regular;
     if (engine == EngineKind::Fast && fastFits) return FastSearch(grid, side, settings, progress);
     StopRecorder recorder(progress);

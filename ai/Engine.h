@@ -6,7 +6,7 @@
 #include "rules/ValueGrid.h"
 
 // Which implementation answers a search. Both give the same answers; the reference one is
-// the literal definition and is kept as the oracle of the tests.
+// written as the game defines it and is kept as the oracle of the tests.
 enum class EngineKind { Reference, Fast };
 
 // The answer of a top-level search as the computer turn uses it.

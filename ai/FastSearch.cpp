@@ -57,7 +57,7 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
     return outcome;
 }
 
-// Step 1. The top level of Complete, Branch and Bound and Alpha-Beta: the moves listed in
+// The top level of Complete, Branch and Bound and Alpha-Beta: the moves listed in
 // generation order (their rank), one progress step per own piece, and the first move of the
 // highest value wins.
 SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
@@ -105,7 +105,7 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     return outcome;
 }
 
-// Step 2. The top level of Home Made: the candidate list built by the literal insertion
+// The top level of Home Made: the candidate list built by the reference search's insertion
 // rule, one progress step per slot, the lowest slot winning ties.
 SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
     const int n = m_context.Branch;
@@ -150,7 +150,7 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
     return outcome;
 }
 
-// Step 3. Deep searches first search the root moves less deep, from level 2 up to three
+// Deep searches first search the root moves less deep, from level 2 up to three
 // levels less: each pass fills the table with the moves that were best in the positions
 // below, and leaves the root moves in the order of their values, the best first, which makes
 // the last pass quicker. (A pass one or two levels short costs nearly as much as the last
@@ -180,7 +180,7 @@ void FastEngine::OrderRootMoves(int count) {
     }
 }
 
-// Step 4. Shares the root moves out among the threads. Each thread takes the next move not
+// Shares the root moves out among the threads. Each thread takes the next move not
 // yet begun; the caller's thread is one of them.
 void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int steps, bool homeMade) {
     std::fill_n(m_exact.begin(), count, Unknown);
@@ -274,7 +274,7 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
     m_exact[move.Rank] = value;
 }
 
-// Step 5. A full-width node whose moves all threads share, with the guarantees of a worker's
+// A full-width node whose moves all threads share, with the guarantees of a worker's
 // node: its first move is searched alone, to set alpha, then every thread takes the next move
 // not yet begun and tests it with a null window against alpha as it then stands. Alpha only
 // ever rises to values found exactly, so a move that fails low against it cannot be better

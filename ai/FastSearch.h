@@ -12,7 +12,7 @@
 #include "SearchWorker.h"
 #include "TranspositionTable.h"
 
-// The fast engine: the same answers as the literal searches (move, NoMove, score and every
+// The fast engine: the same answers as the reference searches (move, NoMove, score and every
 // tie-break), computed on bitboards with alpha-beta, a transposition table and move ordering.
 //
 // Why this is exact:
@@ -23,7 +23,7 @@
 // - Home Made: the tree is fixed by the candidate lists, which are built by the exact
 //   insertion rule in generation order. Below the top level only the set of kept moves
 //   matters for a node's value, so it is searched with alpha-beta in any order.
-// - Alpha-Beta: the literal routine is a correct alpha-beta search of a slightly different
+// - Alpha-Beta: the reference routine is a correct alpha-beta search of a slightly different
 //   tree, in which a node without moves scores 10 x (mine - theirs) only while its alpha is
 //   still -1000, and is a loss beyond every score otherwise (it returns alpha, which its
 //   parent reads as a cut-off). Whether alpha is -1000 depends only on the node's path: the

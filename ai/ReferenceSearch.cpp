@@ -15,8 +15,10 @@ struct PieceCounts {
 PieceCounts CountPieces(const ValueGrid& grid, int side, int opponent) {
     PieceCounts counts;
     for (int32_t value : grid.Cells) {
-        if (value == side) ++counts.Mine;
-        else if (value == opponent) ++counts.Theirs;
+        if (value == side)
+            ++counts.Mine;
+        else if (value == opponent)
+            ++counts.Theirs;
     }
     return counts;
 }
@@ -25,31 +27,31 @@ PieceCounts CountPieces(const ValueGrid& grid, int side, int opponent) {
 
 int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int alpha, int beta, Move& move,
                     bool& noMove, const SearchContext& context) {
-    // Step 1-3. Opponent, starting best, piece counts.
+    // Opponent, starting best, piece counts.
     const int opponent = OtherPlayer(side);
     const int algo = context.Settings.Algo;
     const bool topLevel = depth == context.Settings.Level;
     int best = algo == AlphaBeta ? alpha : -1000;
     const PieceCounts counts = CountPieces(grid, side, opponent);
 
-    // Step 4. The progress bar counts the own pieces of the root.
+    // The progress bar counts the own pieces of the root.
     if (topLevel && context.Progress) context.Progress->SetMaximum(counts.Mine);
 
     ValueGrid child;
     bool cut = false;
-    // Step 6. Own pieces in row-major order, each with its 18 targets in offset order.
+    // Own pieces in row-major order, each with its 18 targets in offset order.
     for (int row = 1; row <= 9 && counts.Mine > 0 && !cut; ++row) {
         for (int col = 1; col <= 9 && !cut; ++col) {
             if (grid(row, col) != side) continue;
-            // 6a. Report the step; a stop request abandons the search unwritten.
+            // Report the step; a stop request abandons the search unwritten.
             if (topLevel && context.Progress && context.Progress->Step()) return best;
             for (int j = 0; j < static_cast<int>(MoveOffsets.size()); ++j) {
-                // 6b. Only empty cells of the board are targets.
+                // Only empty cells of the board are targets.
                 const int toRow = row + MoveOffsets[j].dRow;
                 const int toCol = col + MoveOffsets[j].dCol;
                 if (!CellValid(toRow, toCol) || grid(toRow, toCol) != Empty) continue;
                 const bool clone = j < NeighbourCount;
-                // 6c-6d. The move itself.
+                // The move itself.
                 int mine = counts.Mine;
                 int theirs = counts.Theirs;
                 if (depth > 0) CopyGrid(grid, child);
@@ -59,7 +61,7 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
                     child(row, col) = Empty;
                 }
                 if (depth > 0) child(toRow, toCol) = side;
-                // 6e. Captures, judged on the parent grid.
+                // Captures, judged on the parent grid.
                 for (int k = 0; k < NeighbourCount; ++k) {
                     const int nRow = toRow + MoveOffsets[k].dRow;
                     const int nCol = toCol + MoveOffsets[k].dCol;
@@ -69,7 +71,7 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
                         --theirs;
                     }
                 }
-                // 6f. Score the move, by counts or by the opponent's best reply.
+                // Score the move, by counts or by the opponent's best reply.
                 int value;
                 if (depth > 0) {
                     Move scratchMove;
@@ -79,12 +81,12 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
                 } else {
                     value = mine - theirs;
                 }
-                // 6g. Only a strictly better move replaces the best: the first generated wins ties.
+                // Only a strictly better move replaces the best: the first generated wins ties.
                 if (value > best) {
                     move = {row, col, toRow, toCol, clone};
                     best = value;
                 }
-                // 6h. Cut-offs of Branch and Bound and Alpha-Beta.
+                // Cut-offs of Branch and Bound and Alpha-Beta.
                 if ((algo == BranchAndBound && best >= bound) || (algo == AlphaBeta && best >= beta)) {
                     cut = true;
                     break;
@@ -93,7 +95,7 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
         }
     }
 
-    // Step 8. A node without moves is scored by its piece difference.
+    // A node without moves is scored by its piece difference.
     noMove = best == -1000;
     if (best == -1000) best = 10 * (counts.Mine - counts.Theirs);
     return best;
@@ -101,14 +103,14 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
 
 int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool& noMove,
                    const SearchContext& context) {
-    // Step 1-2. Empty candidate list of N slots, piece counts.
+    // Empty candidate list of N slots, piece counts.
     const int opponent = OtherPlayer(side);
     const int n = ClampBranch(context.Settings.Branch);
     const bool topLevel = depth == context.Settings.Level;
     CandidateList list{};
     const PieceCounts counts = CountPieces(grid, side, opponent);
 
-    // Step 3. Score every legal move by its one-ply count and offer it to the list.
+    // Score every legal move by its one-ply count and offer it to the list.
     if (counts.Mine > 0) {
         for (int row = 1; row <= 9; ++row)
             for (int col = 1; col <= 9; ++col) {
@@ -125,10 +127,10 @@ int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool&
             }
     }
 
-    // Step 4.
+    // The progress bar counts the candidate slots of the root.
     if (topLevel && context.Progress) context.Progress->SetMaximum(n);
 
-    // Step 5. Deepen every kept candidate; the lowest slot wins ties.
+    // Deepen every kept candidate; the lowest slot wins ties.
     int best = -1000;
     int bestSlot = 0;
     ValueGrid child;
@@ -149,7 +151,7 @@ int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool&
         }
     }
 
-    // Step 6-7.
+    // The best slot's move; a node without moves is scored by its piece difference.
     move = list[bestSlot].AsMove();
     noMove = best == -1000;
     if (best == -1000) best = 10 * (counts.Mine - counts.Theirs);

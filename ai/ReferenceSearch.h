@@ -5,8 +5,8 @@
 #include "rules/Move.h"
 #include "rules/ValueGrid.h"
 
-// The searches written literally, node by node, as the game defines them. They are the
-// oracle that every faster engine is tested against, so they favour plainness over speed.
+// The reference searches, written literally, node by node, as the game defines them. They are
+// the oracle that every faster engine is tested against, so they favour plainness over speed.
 namespace reference {
 
 // What a search needs besides its arguments: the searching player's settings (already

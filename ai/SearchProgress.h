@@ -3,7 +3,7 @@
 // How a search reports its top-level steps to its caller: the caller shows them on a
 // progress bar and answers whether the search must give up.
 class SearchProgress {
-public:
+  public:
     virtual ~SearchProgress() = default;
     virtual void SetMaximum(int maximum) = 0;
     // Advances the position by one; true means stop now.
@@ -15,7 +15,7 @@ public:
 
 // For callers with nothing to show and nothing to stop.
 class NoProgress final : public SearchProgress {
-public:
+  public:
     void SetMaximum(int) override {}
     bool Step() override { return false; }
 };

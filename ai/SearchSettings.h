@@ -10,10 +10,14 @@ inline constexpr int MaxBranch = 30;
 
 // Brings a stored depth or branch count into the range the searches are defined for
 // (the nearest bound), so no search recurses without end or overruns its candidate list.
-constexpr int ClampLevel(int level) { return level < MinLevel ? MinLevel : level > MaxLevel ? MaxLevel : level; }
-constexpr int ClampBranch(int branch) { return branch < MinBranch ? MinBranch : branch > MaxBranch ? MaxBranch : branch; }
+constexpr int ClampLevel(int level) {
+    return level < MinLevel ? MinLevel : level > MaxLevel ? MaxLevel : level;
+}
+constexpr int ClampBranch(int branch) {
+    return branch < MinBranch ? MinBranch : branch > MaxBranch ? MaxBranch : branch;
+}
 
-// The settings of the player who started a search (SearchPlayer). Every ply of one search
+// The settings of the player who started a search. Every ply of one search
 // uses them, whichever side is to move at the node.
 struct SearchSettings {
     int Algo = AlphaBeta;

@@ -90,7 +90,7 @@ bool SearchWorker::PollStop() {
     return m_aborted;
 }
 
-// Step 1. The leaf: the best one-ply score, from the reach of the side and the opponent
+// The leaf: the best one-ply score, from the reach of the side and the opponent
 // pieces around each target; no move list is built.
 // A value of `enough` or more may be returned as soon as it is reached: the caller then
 // learns only that the value is at least that much, which is all it needs.
@@ -228,7 +228,7 @@ void SearchWorker::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int h
         }
 }
 
-// Step 2. A full-width node of depth 1, whose children are leaves.
+// A full-width node of depth 1, whose children are leaves.
 // Futility: after a move of gain g the mover leads by d + g, and whenever the opponent can
 // reply at all its best reply gains at least ReplyFloor, so the move is worth at most
 // d + g - floor. When that cannot beat alpha the leaf is not scored; the bound stands in
@@ -330,7 +330,7 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
     return best;
 }
 
-// Step 3. An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
+// An inner node of Complete, Branch and Bound or Alpha-Beta (depth >= 1): fail-soft
 // alpha-beta with principal-variation null windows. The value returned is exact when it
 // lies strictly inside (alpha, beta), a lower bound when >= beta, an upper bound when <= alpha.
 int SearchWorker::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
@@ -448,7 +448,7 @@ int SearchWorker::Finish(SidePosition pos, int depth, int kind, int best, int al
     return best;
 }
 
-// Step 4. An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
+// An inner Home Made node (depth >= 1): alpha-beta over the kept candidates.
 int SearchWorker::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply) {
     if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;

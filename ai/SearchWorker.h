@@ -16,7 +16,7 @@ inline constexpr int Widest = Infinite + 1;
 
 // Kinds of nodes, kept apart in the transposition table because their values differ.
 //   Exact: Complete and Branch and Bound; every node without moves scores its difference.
-//   Alpha-Beta: whether the literal node's alpha and beta are still -1000 and 1000
+//   Alpha-Beta: whether the reference node's alpha and beta are still -1000 and 1000
 //   ("open"). A node without moves scores its difference only while its alpha is open.
 //   Home Made: one kind per branch count, HomeMadeKindBase + N.
 enum NodeKind : int {

@@ -19,7 +19,7 @@ struct NetworkFacts {
 // The System Information dialog: a read-only text filled once at start-up.
 class TSystemInfo final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSystemInfo(QWidget* parent = nullptr);
 
     // Appends the report lines; the text keeps the state of this moment.

@@ -139,10 +139,10 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::FormCreate() {
-    // Step 1. The board, its holes and the hole list.
+    // The board, its holes and the hole list.
     InitBoard(m_board);
     m_holes = BuildHoleList(m_board);
-    // Step 2-4. Start values; the player configuration starts as PlayerConfig's defaults.
+    // Start values; the player configuration starts as PlayerConfig's defaults.
     HexSize = 10;
     CurrentPlayer = 1;
     AnimDelay = 10;
@@ -151,19 +151,19 @@ void TForm1::FormCreate() {
     SelectedRow = 0;
     TargetRow = 0;
     Config = PlayerConfig{};
-    // Step 5. The progress bar along the bottom edge.
+    // The progress bar along the bottom edge.
     ProgressBar = new QProgressBar(centralWidget());
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     ProgressBar->setTextVisible(false);
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(ProgressBar);
-    // Step 6. The two markers of the score area.
+    // The two markers of the score area.
     Player1Marker = new CircleShape(Player1PieceColor, m_surface);
     Player2Marker = new CircleShape(Player2PieceColor, m_surface);
     const int side = PieceSide(HexSize);
     Player1Marker->setGeometry(20, 10, side, side);
     Player2Marker->setGeometry(70, 10, side, side);
-    // Step 7.
+    // The menu's starting variant, sound off, no search running.
     ChosenVariant = Standard->data().toInt();
     SoundOn = false;
     ComputerBusy = false;
@@ -178,19 +178,19 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Start1Click() {
-    // Steps 1-2. With a network role the game begins when the connection is made.
+    // With a network role the game begins when the connection is made.
     if (Config.NetworkRole != 0) {
         m_network.Open(Options->EditHostClient->text(), Options->EditPortClient->text(),
                        Options->EditPortServer->text());
     } else {
-        // Step 3. A local game: a running one is dropped and the layout placed afresh.
+        // A local game: a running one is dropped and the layout placed afresh.
         if (GameRunning) VideDamier();
         GameRunning = true;
         MettreLesPions();
     }
-    // Step 4.
+    // Player 1 moves first.
     CurrentPlayer = 1;
-    // Step 5. Computer turns. The loop of two computers ends with its game: at the result,
+    // Computer turns. The loop of two computers ends with its game: at the result,
     // when the players change, when a newer game replaces it, or when the window closes.
     // In a network game both sides are people (settings from the file may say otherwise):
     // a computer move here would never reach the peer.

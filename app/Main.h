@@ -30,8 +30,10 @@ struct ProfileState;
 
 // The main window: it owns the board and its pieces, the game's state and the player
 // configuration, and runs the game with its menus, the mouse and the computer turns.
-// The game's state is kept in public fields under the game's own names, so that the
-// dialogs, the settings store and the network handlers work on the same values.
+// Nothing outside the window's own units (Main*.cpp and the Moves menu) writes its fields:
+// the Players dialog is filled from and read into a PlayerConfig, the settings pass as a
+// ProfileState, and the network play asks through NetworkGameHost. The fields are public so
+// that the tests can drive and read the window.
 // It owns the Players dialog (Options) and the network play with its two sockets, and it
 // is the host the network play reports to.
 class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private NetworkGameHost {
@@ -40,26 +42,27 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Menu bar. `Board` is the layout submenu; the game board itself is board().
-    QMenu* Game1;
-    QAction* Start1;
-    QAction* SendMessage1;
-    QAction* Disconnect1;
-    QAction* Stop1;
-    QAction* Exit1;
-    QMenu* Player11;
-    QAction* Player12;
-    QAction* Player1;
-    QMenu* Board;
-    QActionGroup* BoardGroup;
-    QAction* Standard;
-    QAction* American;
-    QAction* Swedish;
-    QMenu* Player21;
-    QAction* HelpTopics1;
-    QAction* Networkinfod1;
-    QAction* N1;
-    QAction* AboutTessaron1;
+    // Menu bar, under the names the game's items have always had; the caption of each is on
+    // its right. `Board` is the layout submenu; the game board itself is board().
+    QMenu* Game1;             // Game
+    QAction* Start1;          // Game > Start
+    QAction* SendMessage1;    // Game > Send Message
+    QAction* Disconnect1;     // Game > Disconnect
+    QAction* Stop1;           // Game: the separator above Exit
+    QAction* Exit1;           // Game > Exit
+    QMenu* Player11;          // Options
+    QAction* Player12;        // Options > Players
+    QAction* Player1;         // Options > Sound, checked while sound is on
+    QMenu* Board;             // Options > Board
+    QActionGroup* BoardGroup; // the three layouts, exactly one checked
+    QAction* Standard;        // Options > Board > Standard
+    QAction* American;        // Options > Board > American
+    QAction* Swedish;         // Options > Board > Swedish
+    QMenu* Player21;          // Help
+    QAction* HelpTopics1;     // Help > Help Topics
+    QAction* Networkinfod1;   // Help > System Information
+    QAction* N1;              // Help: the separator above About
+    QAction* AboutTessaron1;  // Help > About Tessaron
 
     // Controls.
     QLabel* Score1;
@@ -82,7 +85,6 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // Game state.
     PlayerConfig Config;
     int CurrentPlayer = 1;
-    int SearchPlayer = 1;
     int ChosenVariant = 1;
     bool GameRunning = false;
     bool SoundOn = false;
@@ -110,11 +112,11 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     BoardSurface* surface() const { return m_surface; }
 
     // Menu commands.
-    void Start1Click();
-    void StandardClick(QAction* item);
-    void Player1Click();
-    void Exit1Click();
-    void Player12Click();
+    void Start1Click();                // Game > Start
+    void StandardClick(QAction* item); // Options > Board > any layout
+    void Player1Click();               // Options > Sound
+    void Exit1Click();                 // Game > Exit
+    void Player12Click();              // Options > Players
     void Networkinfod1Click();
     void AboutTessaron1Click();
     void SendMessage1Click();

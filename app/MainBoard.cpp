@@ -107,10 +107,10 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
     if (!IsLegalMove(CopyToValueGrid(m_board), move, p)) return false;
 
     if (CloneMove) {
-        // Step 1. A new piece grows out of the origin into the destination.
+        // A new piece grows out of the origin into the destination.
         CreatePion(fromRow, fromCol, toRow, toCol, p);
     } else {
-        // Step 2. The piece itself slides over to the destination.
+        // The piece itself slides over to the destination.
         PieceObject* piece = m_board(fromRow, fromCol).Piece;
         piece->raise();
         const int side = piece->width();
@@ -125,7 +125,7 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         m_board(fromRow, fromCol).Value = Empty;
         if (SoundOn) m_platform.PlaySound("to.wav");
     }
-    // Step 3. Captures, all at once, in neighbour order.
+    // Captures, all at once, in neighbour order.
     for (int i = 0; i < NeighbourCount; ++i) {
         const int row = toRow + MoveOffsets[i].dRow;
         const int col = toCol + MoveOffsets[i].dCol;
@@ -136,7 +136,7 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         AddToScore(q, -1);
         m_board(row, col).Piece->repaint();
     }
-    // Step 4.
+    // The light goes out and the turn passes to the opponent.
     TargetRow = 0;
     CurrentPlayer = q;
     if (Moves) Moves->MovePlayed(move);

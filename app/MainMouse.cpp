@@ -8,19 +8,19 @@
 #include "view/PieceObject.h"
 
 void TForm1::Shape1MouseDown(PieceObject* piece) {
-    // Step 1. The mouse acts only in the local user's turn.
+    // The mouse acts only in the local user's turn.
     const bool mayAct = Config.NetworkRole == 0 ? !ComputerBusy : CurrentPlayer == Config.NetworkRole;
     if (!mayAct) return;
-    // Step 2.
+    // Pieces are selected only while a game runs.
     if (!GameRunning) return;
-    // Step 3. A click on any piece while one is selected only deselects.
+    // A click on any piece while one is selected only deselects.
     if (PieceSelected) {
         if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
         PieceSelected = false;
         SelectedRow = 0;
         return;
     }
-    // Step 4. Only an own piece can be selected.
+    // Only an own piece can be selected.
     if (piece->owner() != CurrentPlayer) return;
     PieceSelected = true;
     SelectedRow = piece->row();
@@ -29,11 +29,10 @@ void TForm1::Shape1MouseDown(PieceObject* piece) {
 }
 
 void TForm1::FormMouseMove(int x, int y) {
-    // Step 1.
+    // Nothing is lit while no game runs or the computer is thinking.
     if (!GameRunning || ComputerBusy) return;
-    // Step 2.
     const CellPos cell = HitTest(x, y, HexSize);
-    // Step 3. The offset back to the piece, as text, against the two offset sets.
+    // The offset back to the piece, as text, against the two offset sets.
     bool lit = false;
     if (PieceSelected && CellValid(cell.Row, cell.Col) && m_board(cell.Row, cell.Col).Value == Empty) {
         const std::string offset =
@@ -48,12 +47,12 @@ void TForm1::FormMouseMove(int x, int y) {
             lit = true;
         }
     }
-    // Step 4. The light leaves the cell the pointer left.
+    // The light leaves the cell the pointer left.
     if (TargetRow > 0 && (cell.Row != TargetRow || cell.Col != TargetCol)) {
         ColorHex(TargetRow, TargetCol, BoardCellColor);
         TargetRow = 0;
     }
-    // Step 5.
+    // The lit cell is kept for the click that confirms it.
     if (lit) {
         TargetRow = cell.Row;
         TargetCol = cell.Col;
@@ -61,12 +60,12 @@ void TForm1::FormMouseMove(int x, int y) {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton) {
-    // Step 1. Any button confirms the lit destination.
+    // Any button confirms the lit destination.
     if (TargetRow <= 0 || !PieceSelected) return;
-    // Step 2.
+    // The selection outline and the light go before the move is sent or played.
     if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
     ColorHex(TargetRow, TargetCol, BoardCellColor);
-    // Step 3. Network send: the opponent gets the move before it is played here. A move
+    // Network send: the opponent gets the move before it is played here. A move
     // the opponent did not get is not played: the two boards would part. A send that fails
     // has already ended the connection and emptied the board.
     const uint64_t board = m_boardGeneration;
@@ -76,15 +75,15 @@ void TForm1::FormMouseDown(Qt::MouseButton) {
         return;
     }
     if (board != m_boardGeneration) return;
-    // Step 4-5.
+    // Play the move and clear the selection.
     PlayMove(SelectedRow, SelectedCol, TargetRow, TargetCol);
     PieceSelected = false;
     TargetRow = 0;
     SelectedRow = 0;
-    // Step 6. The computer answers at once; in a network game the peer answers instead.
+    // The computer answers at once; in a network game the peer answers instead.
     if (Config.NetworkRole == 0 && Config.PlayerIsComputer[CurrentPlayer]) ComputerTurn();
     if (m_closing) return;
-    // Step 7-8.
+    // The game ends here if the next player cannot move; the end test's bar then empties.
     if (GameRunning) IsItTheEnd();
     ProgressBar->setValue(0);
 }

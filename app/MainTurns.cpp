@@ -46,14 +46,13 @@ class WindowProgress final : public SearchProgress {
 } // namespace
 
 void TForm1::ComputerTurn() {
-    // Step 1-2.
+    // The worker searches a copy of the position while the board stays live.
     const ValueGrid grid = CopyToValueGrid(m_board);
-    SearchPlayer = CurrentPlayer;
     StopSearch = false;
     ComputerBusy = true;
     const uint64_t board = m_boardGeneration;
 
-    // Step 3. The search runs on a worker while this thread serves the window: any menu
+    // The search runs on a worker while this thread serves the window: any menu
     // command may run here, including a new game with computer turns of its own.
     SearchJob job(grid, CurrentPlayer, SearchSettingsFor(Config, CurrentPlayer));
     m_runningSearches.push_back(&job);
@@ -76,11 +75,11 @@ void TForm1::ComputerTurn() {
     m_runningSearches.erase(std::find(m_runningSearches.begin(), m_runningSearches.end(), &job));
     if (!job.Finished()) job.Abandon();
 
-    // Step 4. The last steps are shown before the bar returns to 0.
+    // The last steps are shown before the bar returns to 0.
     if (job.Finished()) ShowProgress(ProgressBar, job.Maximum(), job.Steps());
     ProgressBar->setValue(0);
 
-    // Step 5. A turn whose game was emptied meanwhile (a new game, new players, the window
+    // A turn whose game was emptied meanwhile (a new game, new players, the window
     // closing) drops its move; a nested turn that cleared StopSearch does not revive it.
     const bool stopped = !job.Finished() || job.Outcome().Stopped || StopSearch || !TurnStillValid(board);
     if (!stopped) {
@@ -93,7 +92,7 @@ void TForm1::ComputerTurn() {
             FinJeu();
         }
     }
-    // Step 6.
+    // The mouse may act again.
     ComputerBusy = false;
 }
 
@@ -101,7 +100,6 @@ void TForm1::IsItTheEnd() {
     // The end test needs a running game: an emptied board has no scores to read.
     if (!GameRunning || m_closing) return;
     const ValueGrid grid = CopyToValueGrid(m_board);
-    SearchPlayer = CurrentPlayer;
     StopSearch = false;
     WindowProgress progress(ProgressBar);
     const SearchOutcome outcome =
@@ -112,21 +110,21 @@ void TForm1::IsItTheEnd() {
 
 void TForm1::FinJeu() {
     if (!GameRunning) return;
-    // Step 1. The outcome is decided on the scores before the fill.
+    // The outcome is decided on the scores before the fill.
     const int s1 = ScoreOf(Score1);
     const int s2 = ScoreOf(Score2);
-    // Step 2-3. The player who can still move receives every empty cell.
+    // The player who can still move receives every empty cell.
     CurrentPlayer = OtherPlayer(CurrentPlayer);
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col)
             if (m_board(row, col).Value == Empty) CreatePion(row, col, row, col, CurrentPlayer);
-    // Step 4-5.
+    // The result's sound and message.
     const GameOutcome outcome =
         DecideOutcome(s1, s2, Config.PlayerIsComputer[1], Config.PlayerIsComputer[2], Config.NetworkRole);
     if (SoundOn && !outcome.Sound.empty()) m_platform.PlaySound(QString::fromLatin1(outcome.Sound));
     const uint64_t board = m_boardGeneration;
     m_platform.ShowMessage("Results:", QString::fromLatin1(outcome.Message));
-    // Step 6. Unless something replaced the board while the box was open.
+    // Unless something replaced the board while the box was open.
     if (board != m_boardGeneration) return;
     GameRunning = false;
     VideDamier();

@@ -88,7 +88,7 @@ TMovesMenu::~TMovesMenu() {
     delete m_howToPlay;
 }
 
-// Step 1. What the window reports.
+// What the window reports.
 
 void TMovesMenu::GameStarted() {
     m_record = GameRecord(GamePosition{CopyToValueGrid(m_form.m_board), 1});
@@ -141,7 +141,7 @@ void TMovesMenu::PaintOverlay(QPainter& painter) const {
     painter.drawPolygon(CellHexagon(last.ToRow, last.ToCol, m_form.HexSize));
 }
 
-// Step 2. Undo, Redo and the move list.
+// Undo, Redo and the move list.
 
 bool TMovesMenu::MayBrowse() const {
     return m_form.Config.NetworkRole == 0 && RecordLive() && !m_form.m_closing;
@@ -231,7 +231,7 @@ void TMovesMenu::ContinueGame() {
     if (form.TurnStillValid(game)) form.ProgressBar->setValue(0);
 }
 
-// Step 3. Hints.
+// Hints.
 
 bool TMovesMenu::MayHint() const {
     const TForm1& form = m_form;
@@ -281,7 +281,7 @@ bool TMovesMenu::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-// Step 4. The last move's outline.
+// The last move's outline.
 
 bool TMovesMenu::ShowLastMove() const {
     return ShowLastMove1->isChecked();
@@ -291,7 +291,7 @@ void TMovesMenu::SetShowLastMove(bool on) {
     ShowLastMove1->setChecked(on);
 }
 
-// Step 5. Saving, opening and resuming.
+// Saving, opening and resuming.
 
 bool TMovesMenu::MaySaveOrOpen() const {
     return m_form.Config.NetworkRole == 0 && !m_form.m_closing;
@@ -369,7 +369,7 @@ void TMovesMenu::ResumeLastGame1Click() {
     LoadGame(std::get<SavedGame>(std::move(read)));
 }
 
-// Step 6. How to Play.
+// How to Play.
 
 void TMovesMenu::HowToPlay1Click() {
     if (!m_howToPlay) m_howToPlay = new THowToPlay(&m_form);

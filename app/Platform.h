@@ -7,7 +7,7 @@ class QDialog;
 // The platform services that the game's windows use and that tests must control: sounds,
 // the blocking wait of animations, modal message boxes, the one-line input dialog and the
 // modal showing of the program's own dialogs.
-// The program uses QtPlatform; tests use RecordingPlatform.
+// The program uses QtPlatform; tests use RecordingPlatform (tests/RecordingPlatform.h).
 class Platform {
   public:
     virtual ~Platform() = default;

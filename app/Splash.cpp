@@ -6,7 +6,8 @@
 #include "Platform.h"
 
 TSplashForm::TSplashForm(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_platform(platform) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_platform(platform) {
     Image1 = new QLabel(this);
     Image1->setAlignment(Qt::AlignCenter);
     FormCreate();

@@ -8,7 +8,7 @@ class QLabel;
 // The borderless picture shown on top of everything while the program starts.
 class TSplashForm final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TSplashForm(Platform& platform, QWidget* parent = nullptr);
 
     // Called once the splash is on screen: paints it at once, then holds the program for
@@ -17,7 +17,7 @@ public:
 
     QLabel* Image1;
 
-private:
+  private:
     void FormCreate();
 
     Platform& m_platform;

@@ -11,7 +11,7 @@ class QPushButton;
 // slide into place every time the box opens.
 class TAboutBox final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(Platform& platform, QWidget* parent = nullptr);
 
     // Slides the two lines into place (36 steps of 18 ms); the box does not react meanwhile.
@@ -23,10 +23,10 @@ public:
     QLabel* Label2; // the web address line, sliding down from -26 to 9
     QPushButton* OKButton;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormCreate();
 
     Platform& m_platform;

@@ -24,7 +24,6 @@ int main(int argc, char* argv[]) {
 
     // The settings object exists before any window; it is freed when the program ends.
     TProfile Profile;
-    Profile.InitProc();
     QApplication app(argc, argv);
     QtPlatform platform;
 

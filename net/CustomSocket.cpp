@@ -2,17 +2,18 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
-#include <climits>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netdb.h>
 #include <optional>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
+#include "DecimalDigits.h"
 #include "SocketErrors.h"
 #include "SocketNotifications.h"
 
@@ -40,20 +41,15 @@ QStringList InterfacesUp(bool withLoopback) {
 
 // A whole decimal integer as the standard text-to-integer conversion reads it: leading
 // blanks, an optional sign, digits, nothing after them.
-std::optional<long> DecimalValue(const QByteArray& text) {
-    int i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size()) return std::nullopt;
-    long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) return std::nullopt;
-    }
-    return negative ? -value : value;
+std::optional<int> DecimalValue(const QByteArray& text) {
+    std::string_view rest(text.constData(), static_cast<std::size_t>(text.size()));
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    const bool negative = !rest.empty() && rest.front() == '-';
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
+    const std::optional<int> value = DigitsValue(rest);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 // The protocol's name for the service look-up. The usual ones are known even on a system
@@ -80,7 +76,7 @@ std::optional<uint16_t> PortNumber(const QString& port, const QByteArray& protoc
         if (const servent* service = getservbyname(text.constData(), protocolName.constData()))
             return static_cast<uint16_t>(service->s_port);
     }
-    const std::optional<long> value = DecimalValue(text);
+    const std::optional<int> value = DecimalValue(text);
     QString message;
     if (!value)
         message = QStringLiteral("'%1' is not a valid integer value").arg(port);
@@ -272,15 +268,16 @@ int TCustomSocket::BytesAvailable(int Socket) {
     return pending;
 }
 
-void TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
-    if (Text.isEmpty()) return;
+bool TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
+    if (Text.isEmpty()) return true;
     // Bytes kept from an earlier send go first, so the new ones queue behind them. A peer
     // that stops reading fills what may be kept; that is reported as no buffer space.
     if (m_notifier && m_notifier->HasUnsent(Socket)) {
-        if (!m_notifier->Keep(Socket,
-                              std::string_view(Text.constData(), static_cast<std::size_t>(Text.size()))))
-            ReportError(SocketError::NoBufferSpace);
-        return;
+        if (m_notifier->Keep(Socket,
+                             std::string_view(Text.constData(), static_cast<std::size_t>(Text.size()))))
+            return true;
+        ReportError(SocketError::NoBufferSpace);
+        return false;
     }
     qsizetype done = 0;
     while (done < Text.size()) {
@@ -293,15 +290,17 @@ void TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
         }
         if (errno == EINTR) continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            if (!m_notifier ||
-                !m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
-                                                           static_cast<std::size_t>(Text.size() - done))))
-                ReportError(SocketError::NoBufferSpace);
-            return;
+            if (m_notifier &&
+                m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
+                                                          static_cast<std::size_t>(Text.size() - done))))
+                return true;
+            ReportError(SocketError::NoBufferSpace);
+            return false;
         }
         ReportError(SocketErrorFromErrno(errno));
-        return;
+        return false;
     }
+    return true;
 }
 
 QByteArray TCustomSocket::ReceiveString(int Socket, int Flags) {

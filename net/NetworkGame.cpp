@@ -61,17 +61,15 @@ void NetworkGame::Open(const QString& hostClient, const QString& portClient, con
 }
 
 bool NetworkGame::SendToPeer(const QByteArray& text) {
-    const int errorsBefore = m_errorsReported;
     if (m_host.NetworkRole() == 2) {
         if (TCPClient1.Status != ssConnected) return false;
-        TCPClient1.SendText(text);
-    } else if (m_host.NetworkRole() == 1) {
-        if (TCPServer1.Clients.Count() == 0) return false;
-        TCPServer1.SendTextTo(TCPServer1.Clients.Items(0), text);
-    } else {
-        return false;
+        return TCPClient1.SendText(text);
     }
-    return m_errorsReported == errorsBefore;
+    if (m_host.NetworkRole() == 1) {
+        if (TCPServer1.Clients.Count() == 0) return false;
+        return TCPServer1.SendTextTo(TCPServer1.Clients.Items(0), text);
+    }
+    return false;
 }
 
 bool NetworkGame::SendMove(const Move& move) {
@@ -120,7 +118,6 @@ void NetworkGame::Disconnected() {
 }
 
 void NetworkGame::TCPClient1Error(TCustomSocket*, int, const QString& Msg) {
-    ++m_errorsReported;
     m_host.SetStatus(Msg);
     Disconnected();
 }

@@ -82,7 +82,6 @@ class NetworkGame {
     bool m_chatBoxOpen = false;
     int m_chatsDroppedUnsaid = 0; // since the last box shown
     int m_chatsDropped = 0;       // on this connection
-    int m_errorsReported = 0;
 };
 
 // The move line of a move, e.g. "3-2-4-3-1".

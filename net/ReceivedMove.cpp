@@ -1,8 +1,8 @@
 #include "ReceivedMove.h"
 
 #include <cstdint>
-#include <limits>
 
+#include "DecimalDigits.h"
 #include "rules/MoveOffsets.h"
 
 std::optional<int> NextField(std::string_view text, std::string_view& rest) {
@@ -12,14 +12,7 @@ std::optional<int> NextField(std::string_view text, std::string_view& rest) {
 
     std::string_view digits = field;
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    if (digits.empty()) return std::nullopt;
-    int64_t value = 0;
-    for (const char ch : digits) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + (ch - '0');
-        if (value > std::numeric_limits<int>::max()) return std::nullopt;
-    }
-    return static_cast<int>(value);
+    return DigitsValue(digits);
 }
 
 ParsedMoveLine ParseMoveLine(std::string_view line) {

@@ -97,8 +97,9 @@ class TCustomSocket : public QObject {
 
     int BytesAvailable(int Socket);
     // Sends all of `Text`; what a full send buffer cannot take now is sent when it can, up to
-    // a limit past which the send fails with "No buffer space available".
-    void SendString(int Socket, int Flags, const QByteArray& Text);
+    // a limit past which the send fails with "No buffer space available". True when every
+    // byte was sent or kept for later; false when the send failed, which is reported.
+    bool SendString(int Socket, int Flags, const QByteArray& Text);
     // Every byte waiting on `Socket`.
     QByteArray ReceiveString(int Socket, int Flags);
 
@@ -134,7 +135,7 @@ class TTCPClient : public TCustomSocket {
     // the outcome arrives as OnConnect or OnError.
     [[nodiscard]] QString Connect();
     void Close();
-    void SendText(const QByteArray& Text) { SendString(SocketHandle, 0, Text); }
+    bool SendText(const QByteArray& Text) { return SendString(SocketHandle, 0, Text); }
     QByteArray ReceiveText() { return ReceiveString(SocketHandle, 0); }
 
   private:
@@ -160,7 +161,7 @@ class TTCPServer : public TCustomSocket {
     [[nodiscard]] QString Listen();
     // Closes every client and the listening socket, without OnClose.
     void Close();
-    void SendTextTo(int Socket, const QByteArray& Text) { SendString(Socket, 0, Text); }
+    bool SendTextTo(int Socket, const QByteArray& Text) { return SendString(Socket, 0, Text); }
     QByteArray ReceiveTextFrom(int Socket) { return ReceiveString(Socket, 0); }
     // Closes one accepted client, without OnClose. Sockets that are not clients are left alone.
     void DropClient(int Socket);

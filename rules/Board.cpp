@@ -5,8 +5,10 @@
 void InitBoard(Board& board) {
     for (int row = 1; row <= 11; ++row)
         for (int col = 1; col <= 11; ++col)
-            board(row, col) = Cell{(row > 9 || col > 9 || std::abs(row - col) > 4) ? Blocked : Empty, nullptr};
-    for (const CellPos& hole : Holes) board(hole.Row, hole.Col).Value = Blocked;
+            board(row, col) =
+                Cell{(row > 9 || col > 9 || std::abs(row - col) > 4) ? Blocked : Empty, nullptr};
+    for (const CellPos& hole : Holes)
+        board(hole.Row, hole.Col).Value = Blocked;
 }
 
 HoleList BuildHoleList(const Board& board) {
@@ -23,6 +25,7 @@ HoleList BuildHoleList(const Board& board) {
 ValueGrid CopyToValueGrid(const Board& board) {
     ValueGrid grid;
     for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) grid(row, col) = board(row, col).Value;
+        for (int col = 1; col <= 9; ++col)
+            grid(row, col) = board(row, col).Value;
     return grid;
 }

@@ -18,7 +18,8 @@ bool IsLegalMove(const ValueGrid& grid, const Move& move, int player) {
     const int dRow = move.ToRow - move.FromRow;
     const int dCol = move.ToCol - move.FromCol;
     for (int j = 0; j < static_cast<int>(MoveOffsets.size()); ++j)
-        if (MoveOffsets[j].dRow == dRow && MoveOffsets[j].dCol == dCol) return move.Clone == (j < NeighbourCount);
+        if (MoveOffsets[j].dRow == dRow && MoveOffsets[j].dCol == dCol)
+            return move.Clone == (j < NeighbourCount);
     return false;
 }
 
@@ -40,5 +41,6 @@ void ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& mov
     if (!move.Clone) target(move.FromRow, move.FromCol) = Empty;
     target(move.ToRow, move.ToCol) = mover;
     const Captures captures = CapturesAt(target, {move.ToRow, move.ToCol}, opponent);
-    for (int i = 0; i < captures.Count; ++i) target(captures.Cells[i].Row, captures.Cells[i].Col) = mover;
+    for (int i = 0; i < captures.Count; ++i)
+        target(captures.Cells[i].Row, captures.Cells[i].Col) = mover;
 }

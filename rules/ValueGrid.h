@@ -17,7 +17,9 @@ struct ValueGrid {
 };
 
 // Copies all 81 cells of one grid into another.
-constexpr void CopyGrid(const ValueGrid& source, ValueGrid& target) { target = source; }
+constexpr void CopyGrid(const ValueGrid& source, ValueGrid& target) {
+    target = source;
+}
 
 // A position on the board, both coordinates counted from 1.
 struct CellPos {
@@ -32,4 +34,6 @@ constexpr bool CellValid(int row, int col) {
     return row >= 1 && row <= 9 && col >= 1 && col <= 9 && diff <= 4 && diff >= -4;
 }
 
-constexpr int OtherPlayer(int player) { return player == 1 ? 2 : 1; }
+constexpr int OtherPlayer(int player) {
+    return player == 1 ? 2 : 1;
+}

@@ -8,12 +8,14 @@
 #include "rules/MoveOffsets.h"
 
 TEST(Board, CellValidAcceptsExactlyTheHexagon) {
-    for (auto [row, col] : {std::pair{1, 1}, {1, 5}, {5, 1}, {5, 9}, {9, 5}, {9, 9}}) EXPECT_TRUE(CellValid(row, col));
+    for (auto [row, col] : {std::pair{1, 1}, {1, 5}, {5, 1}, {5, 9}, {9, 5}, {9, 9}})
+        EXPECT_TRUE(CellValid(row, col));
     for (auto [row, col] : {std::pair{1, 6}, {6, 1}, {0, 3}, {3, 0}, {10, 9}, {9, 10}, {-1, -1}})
         EXPECT_FALSE(CellValid(row, col)) << row << "," << col;
     int count = 0;
     for (int row = -2; row <= 12; ++row)
-        for (int col = -2; col <= 12; ++col) count += CellValid(row, col);
+        for (int col = -2; col <= 12; ++col)
+            count += CellValid(row, col);
     EXPECT_EQ(count, 61);
 }
 

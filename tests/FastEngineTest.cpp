@@ -99,12 +99,12 @@ TEST(Bitboard, TablesFollowTheBoard) {
     EXPECT_TRUE(start.Regular);
 }
 
-// The fast engine against the literal one on a few hundred varied positions, every
-// algorithm and branch count, levels 0 to 3 where the literal search is quick (level 3 on
+// The fast engine against the reference one on a few hundred varied positions, every
+// algorithm and branch count, levels 0 to 3 where the reference search is quick (level 3 on
 // cramped positions only). tessaron-bench --verify runs a longer comparison. The Alpha-Beta answers must
 // include positions where they differ from Complete's, or the test would not exercise that algorithm's rule
 // for nodes without moves.
-TEST(FastEngine, AgreesWithTheLiteralSearches) {
+TEST(FastEngine, AgreesWithTheReferenceSearches) {
     int queries = 0, noMove = 0;
     for (uint32_t seed = 1; seed <= 140; ++seed) {
         int side = 1;
@@ -177,7 +177,7 @@ TEST(FastEngine, AHoleGivenAsEmptyIsAnOrdinaryCell) {
         }
 }
 
-TEST(FastEngine, UnusualGridsGetTheLiteralAnswer) {
+TEST(FastEngine, UnusualGridsGetTheReferenceAnswer) {
     ValueGrid piecesOutside = StartingGrid(American);
     piecesOutside(1, 9) = 1; // outside the hexagon: it can still move into it
     ValueGrid oddValue = StartingGrid(Swedish);
@@ -186,12 +186,12 @@ TEST(FastEngine, UnusualGridsGetTheLiteralAnswer) {
         for (int algo : {Complete, HomeMade})
             EXPECT_EQ(Answer(EngineKind::Fast, grid, 1, algo, 2, 5),
                       Answer(EngineKind::Reference, grid, 1, algo, 2, 5));
-    // A side number that is no player: the literal search defines the answer.
+    // A side number that is no player: the reference search defines the answer.
     EXPECT_EQ(Answer(EngineKind::Fast, StartingGrid(Standard), 3, Complete, 1, 5),
               Answer(EngineKind::Reference, StartingGrid(Standard), 3, Complete, 1, 5));
 }
 
-TEST(FastEngine, ReportsProgressLikeTheLiteralSearch) {
+TEST(FastEngine, ReportsProgressLikeTheReferenceSearch) {
     const ValueGrid grid = RandomPlayout(Standard, 24, 5);
     const int ownPieces = PopCount(MasksOf(grid).Player[1]);
     for (int threads : {1, 3}) {
@@ -264,7 +264,7 @@ TEST(FastEngine, GivesTheSameAnswersOnAnyNumberOfThreads) {
     std::vector<std::unique_ptr<FastEngine>> parallel;
     for (int threads : {2, 3, 8})
         parallel.push_back(std::make_unique<FastEngine>(TestTableLog2, threads));
-    int deep = 0, literal = 0;
+    int deep = 0, checkedByReference = 0;
     for (uint32_t seed = 1; seed <= 240; seed += PositionStride) {
         int side = 1;
         const ValueGrid grid = DifferentialPosition(seed + 5000, side);
@@ -275,9 +275,9 @@ TEST(FastEngine, GivesTheSameAnswersOnAnyNumberOfThreads) {
         const int level = std::min(deepest, 3 + static_cast<int>(seed / 4 % 4));
         const SearchSettings settings = MakeSearchSettings(algo, level, 3 + static_cast<int>(seed * 7 % 28));
         const std::string expected = FormatSearchAnswer(single.Search(grid, side, settings, nullptr));
-        // Deep searches reorder the top-level moves: the literal search checks a few of them.
+        // Deep searches reorder the top-level moves: the reference search checks a few of them.
         if (level == 4 && moves <= 16) {
-            ++literal;
+            ++checkedByReference;
             ASSERT_EQ(expected, Answer(EngineKind::Reference, grid, side, algo, level, settings.Branch))
                 << GridText(grid) << ' ' << side << ' ' << algo << ' ' << level << ' ' << settings.Branch;
         }
@@ -288,7 +288,7 @@ TEST(FastEngine, GivesTheSameAnswersOnAnyNumberOfThreads) {
         deep += level >= 5 - SanitizerLevels / 2;
     }
     EXPECT_GE(deep, 12);
-    EXPECT_GE(literal, 2);
+    EXPECT_GE(checkedByReference, 2);
 }
 
 TEST(FastEngine, SearchesFromSeveralThreadsTakeTurns) {

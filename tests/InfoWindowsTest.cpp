@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "RecordingPlatform.h"
 #include "app/Info.h"
 #include "app/Main.h"
-#include "app/RecordingPlatform.h"
 #include "app/Splash.h"
 #include "app/WindowWait.h"
 #include "app/about.h"

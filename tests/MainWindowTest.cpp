@@ -66,12 +66,13 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
             EXPECT_EQ(item.Action->isCheckable(), item.Checkable) << item.Caption << " " << when;
             EXPECT_EQ(item.Action->isChecked(), item.Checked) << item.Caption << " " << when;
         }
-        EXPECT_EQ(form->Game1->actions(), QList<QAction*>({form->Start1, form->SendMessage1, form->Disconnect1,
-                                                           form->Stop1, form->Exit1}));
-        EXPECT_EQ(form->Player11->actions(), QList<QAction*>({form->Player12, form->Player1, form->Board->menuAction()}));
+        EXPECT_EQ(form->Game1->actions(), QList<QAction*>({form->Start1, form->SendMessage1,
+                                                           form->Disconnect1, form->Stop1, form->Exit1}));
+        EXPECT_EQ(form->Player11->actions(),
+                  QList<QAction*>({form->Player12, form->Player1, form->Board->menuAction()}));
         EXPECT_EQ(form->Board->actions(), QList<QAction*>({form->Standard, form->American, form->Swedish}));
-        EXPECT_EQ(form->Player21->actions(), QList<QAction*>({form->HelpTopics1, form->Networkinfod1, form->N1,
-                                                              form->AboutTessaron1}));
+        EXPECT_EQ(form->Player21->actions(),
+                  QList<QAction*>({form->HelpTopics1, form->Networkinfod1, form->N1, form->AboutTessaron1}));
         QStringList menus;
         for (QMenu* menu : {form->Game1, form->Player11, form->Player21})
             if (form->menuBar()->actions().contains(menu->menuAction())) menus << menu->title().remove('&');

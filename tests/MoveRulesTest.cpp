@@ -7,11 +7,14 @@
 namespace {
 
 // An empty board: the hexagon empty, everything else (holes included) blocked.
-ValueGrid EmptyGrid() { return StartingGrid(0); }
+ValueGrid EmptyGrid() {
+    return StartingGrid(0);
+}
 
 int Count(const ValueGrid& grid, int value) {
     int n = 0;
-    for (int32_t v : grid.Cells) n += v == value;
+    for (int32_t v : grid.Cells)
+        n += v == value;
     return n;
 }
 
@@ -39,7 +42,8 @@ TEST(MoveRules, LegalityChecksSourceDistanceTargetAndKind) {
         {"off the board", {4, 4, 4, 9, false}, 1, false},
         {"empty source", {6, 6, 6, 7, true}, 1, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsLegalMove(grid, c.move, c.player), c.legal) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsLegalMove(grid, c.move, c.player), c.legal) << c.name;
 }
 
 TEST(MoveRules, CaptureCountsOfCloneAndJump) {

@@ -26,6 +26,9 @@ TEST(NextField, ReadsTheNumberBeforTheFirstDash) {
         {"a-1", std::nullopt, "1"},
         {"1 -2", std::nullopt, "2"},
         {"99999999999-1", std::nullopt, "1"},
+        {"2147483647-1", 2147483647, "1"},
+        {"2147483648-1", std::nullopt, "1"},
+        {"++7-1", std::nullopt, "1"},
     };
     for (const FieldCase& c : cases) {
         std::string_view rest;

@@ -12,10 +12,13 @@ namespace {
 
 SearchOutcome Search(const ValueGrid& grid, int side, int algo, int level, int branch = 5,
                      SearchProgress* progress = nullptr) {
-    return SearchTopLevel(EngineKind::Reference, grid, side, MakeSearchSettings(algo, level, branch), progress);
+    return SearchTopLevel(EngineKind::Reference, grid, side, MakeSearchSettings(algo, level, branch),
+                          progress);
 }
 
-int Count(const ValueGrid& grid, int value) { return static_cast<int>(std::count(grid.Cells.begin(), grid.Cells.end(), value)); }
+int Count(const ValueGrid& grid, int value) {
+    return static_cast<int>(std::count(grid.Cells.begin(), grid.Cells.end(), value));
+}
 
 // Plain negamax written independently of the searches: every legal move, full depth,
 // first of the equal best moves in generation order.
@@ -39,7 +42,8 @@ int Negamax(const ValueGrid& grid, int side, int depth, Move* bestMove) {
 ValueGrid Rotated(const ValueGrid& grid) {
     ValueGrid rotated;
     for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) rotated(10 - row, 10 - col) = grid(row, col);
+        for (int col = 1; col <= 9; ++col)
+            rotated(10 - row, 10 - col) = grid(row, col);
     return rotated;
 }
 
@@ -47,7 +51,8 @@ ValueGrid Rotated(const ValueGrid& grid) {
 ValueGrid BlockedCorner() {
     ValueGrid grid = EmptyGrid();
     grid(1, 1) = 1;
-    for (auto [row, col] : {std::pair{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}}) grid(row, col) = 2;
+    for (auto [row, col] : {std::pair{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}})
+        grid(row, col) = 2;
     return grid;
 }
 
@@ -58,7 +63,8 @@ TEST(ReferenceSearch, TieBreaksAtLevelZero) {
     ValueGrid cloneBeatsJump = EmptyGrid();
     cloneBeatsJump(1, 1) = 1;
     cloneBeatsJump(7, 7) = 1;
-    for (auto [row, col] : {std::pair{4, 3}, {4, 4}, {8, 8}, {8, 9}}) cloneBeatsJump(row, col) = 2;
+    for (auto [row, col] : {std::pair{4, 3}, {4, 4}, {8, 8}, {8, 9}})
+        cloneBeatsJump(row, col) = 2;
     // Two pieces can clone to (2,3), which takes two: the source first in row-major order wins.
     ValueGrid sharedTarget = EmptyGrid();
     sharedTarget(2, 2) = 1;
@@ -87,7 +93,8 @@ TEST(ReferenceSearch, TieBreaksAtLevelZero) {
 
 TEST(ReferenceSearch, PositionsWithoutMoves) {
     ValueGrid noPieces = EmptyGrid();
-    for (auto [row, col] : {std::pair{1, 1}, {5, 1}, {9, 5}}) noPieces(row, col) = 2;
+    for (auto [row, col] : {std::pair{1, 1}, {5, 1}, {9, 5}})
+        noPieces(row, col) = 2;
     for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
         for (int level : {0, 2}) {
             const SearchOutcome blocked = Search(BlockedCorner(), 1, algo, level);
@@ -210,8 +217,10 @@ TEST(ReferenceSearch, ProgressAndStop) {
         Move untouched{7, 7, 7, 7, false};
         bool noMove = true;
         const reference::SearchContext context{MakeSearchSettings(algo, 1, 5), &stopping};
-        if (algo == HomeMade) reference::HomeMadeSearch(start, 1, 1, untouched, noMove, context);
-        else reference::FullWidthSearch(start, 1, 1, 1000, -1000, 1000, untouched, noMove, context);
+        if (algo == HomeMade)
+            reference::HomeMadeSearch(start, 1, 1, untouched, noMove, context);
+        else
+            reference::FullWidthSearch(start, 1, 1, 1000, -1000, 1000, untouched, noMove, context);
         EXPECT_EQ(stopping.steps, 1) << algo;
         EXPECT_EQ(untouched, (Move{7, 7, 7, 7, false})) << "a stopped call writes no move";
         EXPECT_TRUE(noMove) << "a stopped call leaves NoMove unwritten";

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string StandardGrid() { return GridText(StartingGrid(Standard)); }
+std::string StandardGrid() {
+    return GridText(StartingGrid(Standard));
+}
 
 } // namespace
 
@@ -28,8 +30,8 @@ TEST(SearchQuery, BringsLevelAndBranchIntoRange) {
         std::string level, branch;
         int expectedLevel, expectedBranch;
     };
-    for (const Case& c : {Case{"9", "31", 8, 30}, Case{"-1", "2", 0, 3}, Case{"99999999999", "-99999999999", 8, 3},
-                          Case{"+3", "0", 3, 3}}) {
+    for (const Case& c : {Case{"9", "31", 8, 30}, Case{"-1", "2", 0, 3},
+                          Case{"99999999999", "-99999999999", 8, 3}, Case{"+3", "0", 3, 3}}) {
         auto parsed = ParseSearchQuery(StandardGrid() + " 1 0 " + c.level + " " + c.branch);
         ASSERT_TRUE(std::holds_alternative<SearchQuery>(parsed)) << c.level << " " << c.branch;
         EXPECT_EQ(std::get<SearchQuery>(parsed).Settings.Level, c.expectedLevel);
@@ -54,7 +56,8 @@ TEST(SearchQuery, RefusesLinesItCannotRead) {
         StandardGrid() + " 1 0 2 5x",
         StandardGrid() + " 1 0 2 99999999999999999999999",
     };
-    for (const std::string& line : bad) EXPECT_TRUE(std::holds_alternative<std::string>(ParseSearchQuery(line))) << line;
+    for (const std::string& line : bad)
+        EXPECT_TRUE(std::holds_alternative<std::string>(ParseSearchQuery(line))) << line;
 }
 
 TEST(SearchQuery, FormatsAnswers) {

@@ -7,11 +7,13 @@
 #include "rules/ValueGrid.h"
 
 // An empty board: the hexagon empty, holes and everything outside blocked.
-inline ValueGrid EmptyGrid() { return StartingGrid(0); }
+inline ValueGrid EmptyGrid() {
+    return StartingGrid(0);
+}
 
 // Records what a search reports and asks it to stop at a chosen step (0: never).
 class RecordingProgress final : public SearchProgress {
-public:
+  public:
     explicit RecordingProgress(int stopAtStep = 0) : m_stopAtStep(stopAtStep) {}
     void SetMaximum(int maximum) override { maxima.push_back(maximum); }
     bool Step() override { return ++steps == m_stopAtStep; }
@@ -19,6 +21,6 @@ public:
     std::vector<int> maxima;
     int steps = 0;
 
-private:
+  private:
     int m_stopAtStep;
 };

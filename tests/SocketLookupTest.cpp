@@ -21,6 +21,9 @@ TEST(ResolveAddress, TakesDottedAddressesAndPortNumbers) {
     ASSERT_TRUE(client.ResolveAddress("localhost", "65535", address));
     EXPECT_EQ(address.sin_addr.s_addr, htonl(INADDR_LOOPBACK));
     EXPECT_EQ(address.sin_port, htons(65535));
+    // Leading blanks, a sign and leading zeros are part of a port number.
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", " \t+01024", address));
+    EXPECT_EQ(address.sin_port, htons(1024));
     EXPECT_TRUE(log.Errors.empty());
 }
 
@@ -35,9 +38,15 @@ TEST(ResolveAddress, TakesServiceNames) {
 
 TEST(ResolveAddress, PortTextThatIsNeitherIsTheCallersFailure) {
     const std::pair<QString, QString> cases[] = {
-        {"", "'' is not a valid integer value"},         {"abc", "'abc' is not a valid integer value"},
-        {"1O24", "'1O24' is not a valid integer value"}, {"1024 ", "'1024 ' is not a valid integer value"},
-        {"70000", "'70000' is not a valid port number"}, {"-1", "'-1' is not a valid port number"},
+        {"", "'' is not a valid integer value"},
+        {"abc", "'abc' is not a valid integer value"},
+        {"1O24", "'1O24' is not a valid integer value"},
+        {"1024 ", "'1024 ' is not a valid integer value"},
+        {"+-1", "'+-1' is not a valid integer value"},
+        {"2147483648", "'2147483648' is not a valid integer value"},
+        {"70000", "'70000' is not a valid port number"},
+        {"-1", "'-1' is not a valid port number"},
+        {"-2147483647", "'-2147483647' is not a valid port number"},
     };
     TTCPClient client;
     EventLog log;
@@ -88,7 +97,7 @@ TEST(Lookups, EmptyForNoSocketAndNothingReported) {
     EXPECT_EQ(server.LocalPortOf(-1), "");
     EXPECT_EQ(server.PeerAddressOf(-1), "");
     EXPECT_EQ(server.PeerPortOf(-1), "");
-    server.SendString(-1, 0, "");
+    EXPECT_TRUE(server.SendString(-1, 0, ""));
     EXPECT_TRUE(log.Errors.empty());
     EXPECT_EQ(server.ErrorText(), "Not a Winsock error");
 }

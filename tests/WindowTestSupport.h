@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "RecordingPlatform.h"
 #include "ai/Engine.h"
 #include "app/Main.h"
-#include "app/RecordingPlatform.h"
 #include "app/WindowWait.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"

@@ -12,9 +12,9 @@
 #include <memory>
 #include <optional>
 
+#include "RecordingPlatform.h"
 #include "SocketTestSupport.h"
 #include "app/Main.h"
-#include "app/RecordingPlatform.h"
 #include "app/options/option.h"
 #include "rules/Move.h"
 #include "rules/MoveOffsets.h"

@@ -1,4 +1,4 @@
-// tessaron-bench: times the fast engine against the literal one on fixed positions, and with
+// tessaron-bench: times the fast engine against the reference one on fixed positions, and with
 // --verify compares their answers on many seeded random positions.
 #include <algorithm>
 #include <atomic>
@@ -107,7 +107,7 @@ std::string FormatSeconds(double s) {
     return text;
 }
 
-// The deepest level at which the literal search finishes in reasonable time on every set.
+// The deepest level at which the reference search finishes in reasonable time on every set.
 int ReferenceMaxLevel(int algo) {
     switch (algo) {
     case Complete:
@@ -217,7 +217,7 @@ int RunVerify(int count, uint32_t firstSeed, int threads) {
         const ValueGrid grid = DifferentialPosition(seed, side);
         const int moves = static_cast<int>(LegalMoves(grid, side).size());
         for (int algo : {Complete, BranchAndBound, AlphaBeta, HomeMade}) {
-            // Level 4 where the literal search is quick enough, else 3.
+            // Level 4 where the reference search is quick enough, else 3.
             const int deepest = algo == Complete ? (moves <= 25 ? 4 : moves <= 70 ? 3 : 2) : 4;
             for (int level = 0; level <= deepest; ++level) {
                 const int branch = 3 + static_cast<int>((seed * 7 + level * 5 + algo) % 28);

@@ -11,9 +11,11 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t pos = 0;
     while (pos < line.size()) {
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+            ++pos;
         const std::size_t start = pos;
-        while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t') ++pos;
+        while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t')
+            ++pos;
         if (pos > start) fields.push_back(line.substr(start, pos - start));
     }
     return fields;
@@ -54,7 +56,8 @@ std::variant<SearchQuery, std::string> ParseSearchQuery(std::string_view line) {
 
     int64_t side = 0, algo = 0, level = 0, branch = 0;
     if (!ParseInteger(fields[1], side) || (side != 1 && side != 2)) return std::string("side must be 1 or 2");
-    if (!ParseInteger(fields[2], algo) || algo < 0 || algo > 3) return std::string("algorithm must be 0 to 3");
+    if (!ParseInteger(fields[2], algo) || algo < 0 || algo > 3)
+        return std::string("algorithm must be 0 to 3");
     if (!ParseInteger(fields[3], level)) return std::string("level must be an integer");
     if (!ParseInteger(fields[4], branch)) return std::string("branch must be an integer");
     query.Side = static_cast<int>(side);
@@ -65,6 +68,7 @@ std::variant<SearchQuery, std::string> ParseSearchQuery(std::string_view line) {
 std::string FormatSearchAnswer(const SearchOutcome& outcome) {
     if (outcome.NoMove) return "nomove score " + std::to_string(outcome.Score);
     const Move& m = outcome.BestMove;
-    return "move " + std::to_string(m.FromRow) + ' ' + std::to_string(m.FromCol) + ' ' + std::to_string(m.ToRow) +
-           ' ' + std::to_string(m.ToCol) + ' ' + (m.Clone ? '1' : '0') + " score " + std::to_string(outcome.Score);
+    return "move " + std::to_string(m.FromRow) + ' ' + std::to_string(m.FromCol) + ' ' +
+           std::to_string(m.ToRow) + ' ' + std::to_string(m.ToCol) + ' ' + (m.Clone ? '1' : '0') + " score " +
+           std::to_string(outcome.Score);
 }

@@ -20,22 +20,16 @@ struct ProfileState;
 // program, and never when it already was checked; each algorithm group runs its handler
 // when its selection changes. The enabling rules below depend on exactly that.
 //
-// The main window's Player12Click does:
-//   Options->FillFrom(PlayerConfig);
-//   if (Options->exec() != QDialog::Accepted) return;   // Cancel keeps everything
-//   const uint8_t oldRole = PlayerConfig.NetworkRole;
-//   Options->TakeInto(PlayerConfig);                      // kinds, algorithms, levels, branches
-//   if (oldRole != 0) { close both sockets; LabelState "Not Connected"; disconnected step }
-//   if (GameRunning) { GameRunning = false; VideDamier(); }
-//   PlayerConfig.NetworkRole = Options->ChosenNetworkRole();
-//   Panel1 shown and ProgressBar hidden exactly when the role is not 0.
+// The main window's Player12Click fills the dialog with FillFrom and shows it; on OK it
+// takes the choice with TakeInto, ends the old role's connection, and then sets the role
+// from ChosenNetworkRole. Cancel keeps everything.
 class TOptions : public QDialog {
     Q_OBJECT
 
   public:
     explicit TOptions(QWidget* parent = nullptr);
 
-    // Player12Click's filling steps: the kind buttons, the algorithm items, the levels and
+    // Sets the kind buttons, the algorithm items, the levels and
     // branches. The edit fields are not touched.
     void FillFrom(const PlayerConfig& config);
     // The dialog's choice after OK: kinds, algorithms, levels and branches. NetworkRole is

@@ -38,8 +38,6 @@ class TProfile {
   public:
     explicit TProfile(std::filesystem::path file = DefaultSettingsFile());
 
-    void InitProc() {}
-
     // Fills `state` from the settings key, or, on the first run, creates the key with the
     // first-run values and leaves `state` as it is. A value that is missing or of the wrong
     // type raises SettingsError; `state` and the file are then left untouched, and the

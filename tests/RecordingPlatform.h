@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "Platform.h"
+#include "app/Platform.h"
 
 // The platform of tests: records every sound and box, never waits, and answers the input
 // dialog from a queue. OnMessage runs while a box would be open, so a test can act there

@@ -48,6 +48,10 @@ template <typename Done> void ServeWindowSystemUntil(QDeadlineTimer deadline, Do
     }
     finished.notify_one();
     alarm.join();
+    // Input that came during the wait is still queued, but the window system's event source
+    // only looks at its queue again when woken; without this a key pressed during the wait
+    // would sit there until the next event from the display.
+    dispatcher->wakeUp();
 }
 
 } // namespace

@@ -22,8 +22,7 @@ xdotool key Left Down Down Return
 # keyboard, so wait until the window manager has given it to the box.
 wait_until 50 sh -c '[ "$(xdotool getactivewindow getwindowname)" = " " ]' ||
     fail "the About box did not open with the keyboard"
-# A key pressed while the lines still slide is not seen by the box; let the slide end.
-sleep 1
+# Pressed while the lines still slide: the key waits for the slide, then closes the box.
 xdotool key Escape
 wait_until 100 sh -c "[ \$(xdotool search --onlyvisible --pid $GAME_PID | wc -l) -eq 1 ]" ||
     fail "the About box did not close"

@@ -143,7 +143,9 @@ class HostilePeer : public testing::Test {
         EXPECT_EQ(server.Grid(), expected) << "only legal moves changed the board";
         EXPECT_LT(ResidentKb() - resident, MaxGrowthKb);
         EXPECT_LE(server.Platform.MostOpenMessages, 1);
-        if (server.Form->CurrentPlayer == 1) ASSERT_NO_FATAL_FAILURE(LocalMove());
+        if (server.Form->CurrentPlayer == 1) {
+            ASSERT_NO_FATAL_FAILURE(LocalMove());
+        }
         ASSERT_NO_FATAL_FAILURE(Send(PeerReply()));
         ASSERT_TRUE(WaitUntil([&] { return server.Form->CurrentPlayer == 1; }));
         EXPECT_EQ(server.Grid(), expected);
@@ -190,7 +192,9 @@ TEST_P(HostileBytes, AreJudgedAndTheGameGoesOn) {
     } else {
         ASSERT_NO_FATAL_FAILURE(Send(bytes));
     }
-    if (c.Status != AnyStatus) EXPECT_EQ(Status(), c.Status.isEmpty() ? before : c.Status);
+    if (c.Status != AnyStatus) {
+        EXPECT_EQ(Status(), c.Status.isEmpty() ? before : c.Status);
+    }
     QStringList boxes;
     for (const RecordingPlatform::Message& message : server.Platform.Messages) {
         EXPECT_EQ(message.Caption, "Message from Player 2");
@@ -326,8 +330,12 @@ TEST_F(HostilePeer, AThousandCallersAreTurnedAway) {
             staying.push_back(caller);
         // The window accepts each before the listening queue of five fills up.
         QCoreApplication::processEvents();
-        if (i % 100 == 0) ASSERT_NO_FATAL_FAILURE(LocalMove());
-        if (i % 100 == 0) ASSERT_NO_FATAL_FAILURE(Send(PeerReply()));
+        if (i % 100 == 0) {
+            ASSERT_NO_FATAL_FAILURE(LocalMove());
+        }
+        if (i % 100 == 0) {
+            ASSERT_NO_FATAL_FAILURE(Send(PeerReply()));
+        }
     }
     ASSERT_TRUE(WaitUntil([&] {
         int unread = 0;
@@ -392,7 +400,9 @@ TEST_F(HostilePeer, APeerThatNeverReadsCannotGrowWhatWaits) {
 // the status line, and the next caller starts a new game without Start.
 TEST_F(HostilePeer, APeerThatVanishesEndsTheGameAndTheNextOneStartsAnother) {
     for (const bool reset : {true, false}) {
-        if (server.Form->CurrentPlayer == 2) ASSERT_NO_FATAL_FAILURE(Send(PeerReply()));
+        if (server.Form->CurrentPlayer == 2) {
+            ASSERT_NO_FATAL_FAILURE(Send(PeerReply()));
+        }
         ASSERT_NO_FATAL_FAILURE(LocalMove());
         if (reset) {
             const linger abortive{1, 0};

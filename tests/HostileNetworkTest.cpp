@@ -89,7 +89,7 @@ class HostilePeer : public testing::Test {
     QString Status() const { return server.Form->LabelState->text(); }
 
     void ConnectPeer() {
-        peer = RawPeer(port);
+        peer = ConnectedSocket(port);
         ASSERT_GE(peer, 0);
         ASSERT_TRUE(WaitUntil([&] { return server.Form->GameRunning; }));
         expected = StartingGrid(Standard);
@@ -322,7 +322,7 @@ TEST_F(HostilePeer, AThousandCallersAreTurnedAway) {
     const QString before = Status();
     std::vector<int> staying;
     for (int i = 0; i < 1000; ++i) {
-        const int caller = RawPeer(port);
+        const int caller = ConnectedSocket(port);
         ASSERT_GE(caller, 0) << i;
         if (i % 2 == 0)
             close(caller);

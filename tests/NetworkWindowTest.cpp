@@ -276,7 +276,7 @@ TEST_F(NetworkWindows, APortThatIsNotANumberIsReportedAndNothingOpens) {
 
 TEST_F(NetworkWindows, AConfusedPeerChangesNothingAndIsNamedInTheStatusLine) {
     ASSERT_NO_FATAL_FAILURE(Listen());
-    const int peer = RawPeer(port);
+    const int peer = ConnectedSocket(port);
     ASSERT_GE(peer, 0);
     ASSERT_TRUE(WaitUntil([&] { return server.Form->GameRunning; }));
     // The listener moves first, so that it is the peer's turn.

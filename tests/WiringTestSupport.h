@@ -82,20 +82,6 @@ inline void MakeNetworkPlayer(TForm1& form, int role, int port) {
     form.Options->EditPortServer->setText(QString::number(port));
 }
 
-// A plain blocking socket connected to the listening window, playing a confused peer.
-inline int RawPeer(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // Sends without blocking: the window reads on this same thread while a megabyte is on its way.
 inline void SendRaw(int fd, const std::string& bytes) {
     std::size_t sent = 0;

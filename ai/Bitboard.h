@@ -63,6 +63,16 @@ inline constexpr CellTables Cells = BuildCellTables();
 constexpr Bitboard CellBit(int cell) {
     return Bitboard{1} << cell;
 }
+
+// Calls visit(to, clone) for every empty destination of the piece on `from`, in move-offset
+// order (the clones first); stops at once when visit returns false.
+template <typename Visit> void ForEachEmptyTarget(int from, Bitboard empty, Visit&& visit) {
+    for (int j = 0; j < 18; ++j) {
+        const int to = Cells.Targets[from][j];
+        if (to == NoCell || !(empty & CellBit(to))) continue;
+        if (!visit(to, j < NeighbourCount)) return;
+    }
+}
 constexpr int PopCount(Bitboard b) {
     return std::popcount(b);
 }

@@ -70,23 +70,21 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     Bitboard clonesSearched = 0;
     for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
-        for (int j = 0; j < 18; ++j) {
-            const int to = Cells.Targets[from][j];
-            if (to == NoCell || !(empty & CellBit(to))) continue;
-            const bool clone = j < NeighbourCount;
+        ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
             const int childKind = ChildKind(rootKind, firstMove);
             // A clone to a cell already listed with the same kind gives the same value, which
             // cannot be strictly better.
             const bool special = firstMove && ChildKind(rootKind, true) != ChildKind(rootKind, false);
             firstMove = false;
             if (clone && !special) {
-                if (clonesSearched & CellBit(to)) continue;
+                if (clonesSearched & CellBit(to)) return true;
                 clonesSearched |= CellBit(to);
             }
             m_rootMoves[count] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
                                   static_cast<uint8_t>(childKind), clone, count};
             ++count;
-        }
+            return true;
+        });
     }
     SearchDeepening(root, level, count, mineCount, false);
 
@@ -114,16 +112,14 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
     CandidateList list{};
     for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
-        for (int j = 0; j < 18; ++j) {
-            const int to = Cells.Targets[from][j];
-            if (to == NoCell || !(empty & CellBit(to))) continue;
-            const bool clone = j < NeighbourCount;
+        ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
             const int value = difference + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
             InsertCandidate(list,
                             {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col,
                              value, clone},
                             n);
-        }
+            return true;
+        });
     }
     if (m_context.Progress) m_context.Progress->SetMaximum(n);
 

@@ -126,15 +126,13 @@ int SearchWorker::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markF
         for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
             const int from = LowestCell(pieces);
             if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
-            for (int j = 0; j < 18; ++j) {
-                const int to = Cells.Targets[from][j];
-                if (to == NoCell || !(empty & CellBit(to))) continue;
-                const bool clone = j < NeighbourCount;
+            // Only the first of them.
+            ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
                 const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
                 moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
                                   static_cast<uint8_t>(gain), 1};
-                break;
-            }
+                return false;
+            });
             break;
         }
     }
@@ -153,15 +151,13 @@ int SearchWorker::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* mov
     for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
         if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
-        for (int j = 0; j < 18; ++j) {
-            const int to = Cells.Targets[from][j];
-            if (to == NoCell || !(empty & CellBit(to))) continue;
-            const int gain = (j < NeighbourCount ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
+        ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
+            const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
             int slot;
             if (filled < n) {
                 slot = filled++;
             } else {
-                if (gain <= lowest) continue;
+                if (gain <= lowest) return true;
                 slot = std::countr_zero(slotsOfGain[lowest]);
                 slotsOfGain[lowest] &= ~(1u << slot);
             }
@@ -172,7 +168,8 @@ int SearchWorker::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* mov
                 while (!slotsOfGain[lowest])
                     ++lowest;
             }
-        }
+            return true;
+        });
     }
     // Inside the tree a clone's source does not matter: the position is the same.
     for (int k = 0; k < filled; ++k)

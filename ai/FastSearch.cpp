@@ -183,7 +183,7 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
     std::fill_n(m_lastValue.begin(), count, -Widest);
     m_rootCount = count;
     m_nextRootMove.store(0);
-    m_firstMove.store(Alone);
+    m_together.store(Alone);
     m_steps = 0;
     if (count == 0) {
         StepTo(steps);
@@ -229,8 +229,7 @@ void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int lev
             StepTo(k + 1 == count ? steps : 1 + static_cast<int>(int64_t{k} * steps / count));
         if (k == 0) {
             if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[0], true);
-            m_firstMove.store(Done);
-            m_firstMove.notify_all();
+            SetTogether(Done);
         } else {
             WaitForFirstMove(worker);
             if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[k], false);
@@ -240,10 +239,17 @@ void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int lev
 }
 
 void FastEngine::WaitForFirstMove(SearchWorker& worker) {
-    for (int state; (state = m_firstMove.load()) != Done;) {
-        if (state == Shared) HelpTogether(worker);
-        m_firstMove.wait(state);
+    for (uint32_t together; StateOf(together = m_together.load()) != Done;) {
+        if (StateOf(together) == Shared) HelpTogether(worker, together);
+        m_together.wait(together);
     }
+}
+
+// Only the thread of the first root move changes the state.
+void FastEngine::SetTogether(TogetherState state, int ply) {
+    const uint32_t generation = (m_together.load() >> 6) + 1;
+    m_together.store(generation << 6 | static_cast<uint32_t>(ply) << 2 | state);
+    m_together.notify_all();
 }
 
 // A move is first tested with a null window against its threshold; only a move that passes
@@ -260,7 +266,7 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
     alpha = Threshold(move.Rank);
     if (first && !homeMade && level - 1 >= SharedFromDepth && m_activeThreads > 1)
         value = -SearchTogether(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
-                                move.Kind, -Widest, -alpha);
+                                move.Kind, -Widest, -alpha, 1);
     else
         value = RootMoveValue(worker, root, move, level, homeMade, alpha, Widest);
     if (worker.Aborted()) return;
@@ -271,38 +277,45 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
 }
 
 // A full-width node whose moves all threads share, with the guarantees of a worker's
-// node: its first move is searched alone, to set alpha, then every thread takes the next move
-// not yet begun and tests it with a null window against alpha as it then stands. Alpha only
-// ever rises to values found exactly, so a move that fails low against it cannot be better
-// than the best, and the best is exact whatever the order in which the moves end.
+// node. Its first move is searched first, to set alpha: shared in the same way while it is
+// deep enough (so the threads share every node on the chain of first moves, the deepest first),
+// alone below that. Then every thread takes the next move not yet begun and tests it with a
+// null window against alpha as it then stands. Alpha only ever rises to values found exactly,
+// so a move that fails low against it cannot be better than the best, and the best is exact
+// whatever the order in which the moves end.
 int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha,
-                               int beta) {
-    SharedNode& node = m_shared;
+                               int beta, int ply) {
+    SharedNode& node = m_shared[ply];
     node.Pos = pos;
     node.Depth = depth;
     node.Kind = kind;
+    node.Ply = ply;
     node.Beta = beta;
     node.Count = worker.ListFullWidth(pos, depth, kind, node.Moves.data());
     if (node.Count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    const SearchWorker::TreeMove& first = node.Moves[0];
-    node.Best = -worker.FullWidthNode(Play(pos, first.From, first.To), depth - 1, -beta, -alpha,
-                                      ChildKind(kind, first.IsFirst), 2);
+    const SearchWorker::TreeMove first = node.Moves[0];
+    const SidePosition child = Play(pos, first.From, first.To);
+    const int childKind = ChildKind(kind, first.IsFirst);
+    const int best = depth - 1 >= SharedFromDepth
+                         ? -SearchTogether(worker, child, depth - 1, childKind, -beta, -alpha, ply + 1)
+                         : -worker.FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
     if (worker.Aborted()) return 0;
-    node.Alpha = std::max(alpha, node.Best);
-    node.BestFrom =
-        first.IsFirst && first.From != NoCell && (Cells.Neighbours[first.From] & CellBit(first.To))
-            ? NoCell
-            : first.From;
-    node.BestTo = first.To;
-    if (node.Alpha < beta) {
+    {
+        const std::lock_guard lock(m_rootMutex);
+        node.Best = best;
+        node.Alpha = std::max(alpha, best);
+        node.BestFrom =
+            first.IsFirst && (Cells.Neighbours[first.From] & CellBit(first.To)) ? NoCell : first.From;
+        node.BestTo = first.To;
+    }
+    if (node.Alpha < beta && node.Count > 1) {
         node.Next.store(1);
-        m_firstMove.store(Shared);
-        m_firstMove.notify_all();
-        HelpTogether(worker);
-        // The moves begun by other threads end before the node does.
-        while (node.Busy.load() != 0)
-            std::this_thread::yield();
-        m_firstMove.store(Alone);
+        SetTogether(Shared, ply);
+        HelpTogether(worker, m_together.load());
+        // No thread takes a move once the share is over; those taken end before the node does.
+        SetTogether(Alone);
+        for (int busy; (busy = node.Busy.load()) != 0;)
+            node.Busy.wait(busy);
     }
     if (m_context.Aborted.load()) return 0;
     const int lower = node.Best > alpha ? node.Best : -Widest;
@@ -311,44 +324,47 @@ int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth
     return node.Best;
 }
 
-void FastEngine::HelpTogether(SearchWorker& worker) {
-    SharedNode& node = m_shared;
+// Takes the moves of the node shared in `together` until none is left, the node is cut off,
+// or the share is over. A thread counts itself busy before it looks whether the share still
+// stands, and the owner ends the share before it waits for the busy ones: so no thread enters
+// a node that its owner has finished.
+void FastEngine::HelpTogether(SearchWorker& worker, uint32_t together) {
+    SharedNode& node = m_shared[PlyOf(together)];
     for (;;) {
         node.Busy.fetch_add(1);
-        const int i = node.Next.fetch_add(1);
-        int alpha;
-        {
+        const bool open = m_together.load() == together;
+        const int i = open ? node.Next.fetch_add(1) : 0;
+        int alpha = 0;
+        if (open) {
             const std::lock_guard lock(m_rootMutex);
             alpha = node.Alpha;
         }
-        if (i >= node.Count || alpha >= node.Beta || m_context.Aborted.load()) {
-            node.Busy.fetch_sub(1);
+        if (!open || i >= node.Count || alpha >= node.Beta || m_context.Aborted.load()) {
+            if (node.Busy.fetch_sub(1) == 1) node.Busy.notify_all();
             return;
         }
         const SearchWorker::TreeMove move = node.Moves[i];
         const SidePosition child = Play(node.Pos, move.From, move.To);
         const int childKind = ChildKind(node.Kind, move.IsFirst);
-        int value = -worker.FullWidthNode(child, node.Depth - 1, -alpha - 1, -alpha, childKind, 2);
+        int value = -worker.FullWidthNode(child, node.Depth - 1, -alpha - 1, -alpha, childKind, node.Ply + 1);
         if (value > alpha && value < node.Beta && !worker.Aborted()) {
             {
                 const std::lock_guard lock(m_rootMutex);
                 alpha = std::max(alpha, node.Alpha);
             }
-            value = -worker.FullWidthNode(child, node.Depth - 1, -node.Beta, -alpha, childKind, 2);
+            value = -worker.FullWidthNode(child, node.Depth - 1, -node.Beta, -alpha, childKind, node.Ply + 1);
         }
         if (!worker.Aborted()) {
             const std::lock_guard lock(m_rootMutex);
             if (value > node.Best) {
                 node.Best = value;
                 node.BestFrom =
-                    move.IsFirst && move.From != NoCell && (Cells.Neighbours[move.From] & CellBit(move.To))
-                        ? NoCell
-                        : move.From;
+                    move.IsFirst && (Cells.Neighbours[move.From] & CellBit(move.To)) ? NoCell : move.From;
                 node.BestTo = move.To;
                 node.Alpha = std::max(node.Alpha, value);
             }
         }
-        node.Busy.fetch_sub(1);
+        if (node.Busy.fetch_sub(1) == 1) node.Busy.notify_all();
         if (worker.Aborted()) return;
     }
 }

@@ -117,8 +117,9 @@ class FastEngine {
                         const RootMove& move, bool first);
     int RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level, bool homeMade,
                       int alpha, int beta);
-    int SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha, int beta);
-    void HelpTogether(SearchWorker& worker);
+    int SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha, int beta,
+                       int ply);
+    void HelpTogether(SearchWorker& worker, uint32_t together);
     void WaitForFirstMove(SearchWorker& worker);
     int Threshold(int rank);
     bool StepTo(int target);
@@ -137,15 +138,14 @@ class FastEngine {
     std::array<int, MaxRootMoves> m_exact{};     // by rank: the exact value, or Unknown
     std::array<int, MaxRootMoves> m_lastValue{}; // by rank: the last value or bound found
     std::atomic<int> m_nextRootMove{0};
-    // Where the first move of a pass stands: its threads help inside it while it is Shared.
-    enum FirstMove : int { Alone = 0, Shared = 1, Done = 2 };
-    std::atomic<int> m_firstMove{Alone};
 
-    // The node below the first root move, while its moves are shared out (SearchTogether).
+    // A node on the chain of first moves below the first root move, while its moves are
+    // shared out (SearchTogether). One per ply: the chain holds one node of each ply.
     struct SharedNode {
         SidePosition Pos;
         int Depth = 0;
         int Kind = 0;
+        int Ply = 0;
         int Beta = 0;
         int Count = 0;
         std::array<SearchWorker::TreeMove, SearchWorker::MaxMoves> Moves{};
@@ -156,7 +156,18 @@ class FastEngine {
         int BestFrom = NoCell;
         int BestTo = NoCell;
     };
-    SharedNode m_shared;
+    std::array<SharedNode, SearchWorker::MaxPly> m_shared;
+
+    // What the threads other than the first root move's do: wait (Alone), help inside the
+    // shared node of a ply (Shared), or take root moves (Done). Every change also counts up a
+    // generation, so that a thread that slept through changes never mistakes an old share for
+    // the current one: bits 0-1 the state, 2-5 the ply, the rest the generation.
+    enum TogetherState : uint32_t { Alone = 0, Shared = 1, Done = 2 };
+    std::atomic<uint32_t> m_together{Alone};
+    void SetTogether(TogetherState state, int ply = 0);
+    static TogetherState StateOf(uint32_t together) { return static_cast<TogetherState>(together & 3); }
+    static int PlyOf(uint32_t together) { return static_cast<int>(together >> 2 & 15); }
+
     std::mutex m_rootMutex; // guards m_exact, m_steps and the progress steps
     int m_rootCount = 0;
     int m_activeThreads = 1;

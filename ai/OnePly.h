@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "Bitboard.h"
 
 // Counting what a side can do in one ply, straight from bitboards: the targets it can clone
@@ -14,13 +16,36 @@ struct Reach {
     bool Any() const { return (Clone | JumpOnly) != 0; }
 };
 
+// The cells next to and two away from any piece of a set, looked up eight cells at a time:
+// for each byte of the set, the union over every pattern of its bits. Sixteen independent
+// lookups take less time than a loop over the pieces, whose every step waits for the last.
+struct ByteReachTables {
+    std::array<std::array<Bitboard, 256>, 8> Near{};
+    std::array<std::array<Bitboard, 256>, 8> Far{};
+};
+
+constexpr ByteReachTables BuildByteReachTables() {
+    ByteReachTables t{};
+    for (int chunk = 0; chunk < 8; ++chunk)
+        for (int pattern = 1; pattern < 256; ++pattern) {
+            const int low = std::countr_zero(static_cast<unsigned>(pattern));
+            const int cell = chunk * 8 + low;
+            const int rest = pattern & (pattern - 1);
+            t.Near[chunk][pattern] = t.Near[chunk][rest] | (cell < CellCount ? Cells.Neighbours[cell] : 0);
+            t.Far[chunk][pattern] = t.Far[chunk][rest] | (cell < CellCount ? Cells.Ring2[cell] : 0);
+        }
+    return t;
+}
+
+inline constexpr ByteReachTables ByteReach = BuildByteReachTables();
+
 inline Reach ReachOf(Bitboard mine, Bitboard empty) {
     Bitboard near = 0;
     Bitboard far = 0;
-    for (Bitboard pieces = mine; pieces; pieces &= pieces - 1) {
-        const int cell = LowestCell(pieces);
-        near |= Cells.Neighbours[cell];
-        far |= Cells.Ring2[cell];
+    for (int chunk = 0; chunk < 8; ++chunk) {
+        const unsigned pattern = static_cast<unsigned>(mine >> (8 * chunk)) & 255u;
+        near |= ByteReach.Near[chunk][pattern];
+        far |= ByteReach.Far[chunk][pattern];
     }
     Reach reach;
     reach.Clone = near & empty;
@@ -42,26 +67,21 @@ inline int CapturesAt(int target, Bitboard theirs) {
 }
 
 // The one-ply gain of the best move: 1 + 2 x captures for a clone, 2 x captures for a jump.
-// The reach must not be empty. The scan may stop early at a gain of `enough` or more, when
-// the caller needs no more than to know that.
+// The reach must not be empty. The jump targets are not looked at when the clones alone reach
+// `enough`, when the caller needs no more than to know that. The maxima are taken without
+// branches: which target is best is as good as random, so a branch per target is mispredicted
+// half the time, which costs more than the scan.
 inline int BestGain(const Reach& reach, Bitboard theirs, int enough = 13) {
-    int best = -1;
-    for (Bitboard t = reach.Clone; t; t &= t - 1) {
-        const int gain = 1 + 2 * CapturesAt(LowestCell(t), theirs);
-        if (gain > best) {
-            best = gain;
-            if (best >= enough) return best;
-        }
-    }
-    if (best == 13) return best; // no jump can beat a clone that takes six
-    for (Bitboard t = reach.JumpOnly; t; t &= t - 1) {
-        const int gain = 2 * CapturesAt(LowestCell(t), theirs);
-        if (gain > best) {
-            best = gain;
-            if (best >= enough) return best;
-        }
-    }
-    return best;
+    int cloneCaptures = -1;
+    for (Bitboard t = reach.Clone; t; t &= t - 1)
+        cloneCaptures = std::max(cloneCaptures, CapturesAt(LowestCell(t), theirs));
+    const int cloneGain = cloneCaptures < 0 ? -1 : 1 + 2 * cloneCaptures;
+    // A jump beats the best clone only by taking more; none takes more than six.
+    if (cloneGain >= enough || cloneCaptures == 6) return cloneGain;
+    int jumpCaptures = -1;
+    for (Bitboard t = reach.JumpOnly; t; t &= t - 1)
+        jumpCaptures = std::max(jumpCaptures, CapturesAt(LowestCell(t), theirs));
+    return std::max(cloneGain, 2 * jumpCaptures);
 }
 
 // The score of a side without moves: ten times its piece difference.

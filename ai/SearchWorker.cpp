@@ -235,8 +235,21 @@ void SearchWorker::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int h
 // destination and frees a cell, which the jump floor allows for). The first-generated move
 // needs no special care here: its leaf scores a node without moves the same way as every
 // other child's leaf does.
-int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
+int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind, int ply) {
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
+    const bool exactLeaves = TerminalExact(ChildKind(kind, false));
+
+    // Most of these nodes are cut off by their first move, very often by the move that cut
+    // off a sibling: try that one before anything about the position is counted.
+    const TreeMove killer = m_killers[ply];
+    if (killer.To != NoCell && (empty & CellBit(killer.To)) &&
+        (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
+                               : (pos.Mine & CellBit(killer.From)) != 0)) {
+        ++m_nodes;
+        const int value = -LeafValue(Play(pos, killer.From, killer.To), exactLeaves, -alpha);
+        if (value >= beta) return value;
+    }
+
     Bitboard near = 0, far = 0;
     for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
         const int cell = LowestCell(pieces);
@@ -246,7 +259,6 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
     near &= empty;
     far &= empty;
     if (!(near | far)) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    const bool exactLeaves = TerminalExact(ChildKind(kind, false));
     const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
 
     m_nodes += PopCount(near | far);
@@ -306,7 +318,10 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
                 const int value = -LeafValue({opponent, mover}, exactLeaves, -alpha);
                 if (value > best) {
                     best = value;
-                    if (best > alpha && (alpha = best) >= beta) return best;
+                    if (best > alpha && (alpha = best) >= beta) {
+                        m_killers[ply] = {NoCell, static_cast<int8_t>(to), 0, 0};
+                        return best;
+                    }
                 }
             }
             if (!jump) continue;
@@ -319,7 +334,10 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
                     value = -LeafValue({opponent, mover & ~CellBit(from)}, exactLeaves, -alpha);
                 if (value > best) {
                     best = value;
-                    if (best > alpha && (alpha = best) >= beta) return best;
+                    if (best > alpha && (alpha = best) >= beta) {
+                        m_killers[ply] = {static_cast<int8_t>(from), static_cast<int8_t>(to), 0, 0};
+                        return best;
+                    }
                 }
             }
         }
@@ -333,7 +351,7 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind) {
 int SearchWorker::FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply) {
     if (++m_nodes >= m_nextPoll) PollStop();
     if (m_aborted) return 0;
-    if (depth == 1) return AboveLeaves(pos, alpha, beta, kind);
+    if (depth == 1) return AboveLeaves(pos, alpha, beta, kind, ply);
 
     // Nodes of depth 2 are the most numerous that the table could hold, and their subtrees
     // are cheap: probing the table there costs more (a cache miss each) than it saves.

@@ -99,15 +99,14 @@ class SearchWorker {
         uint8_t IsFirst; // the node's first generated move (matters for Alpha-Beta's kinds)
     };
     static constexpr int MaxMoves = 18 * CellCount;
+    static constexpr int MaxPly = MaxLevel + 2;
 
     // Every move of a full-width node in the order a node tries them (the stored best move
     // first, then by immediate gain); the count, 0 when the side has no move.
     int ListFullWidth(SidePosition pos, int depth, int kind, TreeMove* moves);
 
   private:
-    static constexpr int MaxPly = MaxLevel + 2;
-
-    int AboveLeaves(SidePosition pos, int alpha, int beta, int kind);
+    int AboveLeaves(SidePosition pos, int alpha, int beta, int kind, int ply);
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
     void OrderMoves(TreeMove* moves, int count);

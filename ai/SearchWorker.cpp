@@ -458,7 +458,8 @@ int SearchWorker::Finish(SidePosition pos, int depth, int kind, int best, int al
     if (m_aborted) return 0;
     const int lower = best > alphaAtStart ? best : -Widest;
     const int upper = best < beta ? best : Widest;
-    if (depth >= TableFromDepth)
+    // Full-width nodes of depth 2 are not stored (see FullWidthNode); Home Made's all are.
+    if (depth >= TableFromDepth || kind >= HomeMadeKindBase)
         m_table->Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
     return best;
 }
@@ -518,8 +519,5 @@ int SearchWorker::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta,
         }
     }
 
-    const int lower = best > alphaAtStart ? best : -Widest;
-    const int upper = best < beta ? best : Widest;
-    m_table->Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, bestFrom, bestTo);
-    return best;
+    return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
 }

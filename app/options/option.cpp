@@ -125,6 +125,12 @@ QFrame* MakePlayerControls(QDialog* dialog, int frameStyle, const PlayerControls
     return half;
 }
 
+QRadioButton* KindButton(PlayerKind kind, QRadioButton* human, QRadioButton* computer,
+                         QRadioButton* network) {
+    if (kind == PlayerKind::Computer) return computer;
+    return kind == PlayerKind::Network ? network : human;
+}
+
 // One player's half, top to bottom: the heading, the three kinds, the level, the algorithms
 // and the endpoint fields with their captions.
 void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour, const PlayerControls& controls,
@@ -275,19 +281,8 @@ void TOptions::RadioButton5Click() {
 }
 
 void TOptions::FillFrom(const PlayerConfig& config) {
-    if (config.PlayerIsComputer[1])
-        RadioButton2->setChecked(true);
-    else if (config.NetworkRole == 1)
-        RadioButton6->setChecked(true);
-    else
-        RadioButton1->setChecked(true);
-
-    if (config.PlayerIsComputer[2])
-        RadioButton4->setChecked(true);
-    else if (config.NetworkRole == 2)
-        RadioButton5->setChecked(true);
-    else
-        RadioButton3->setChecked(true);
+    KindButton(KindOf(config, 1), RadioButton1, RadioButton2, RadioButton6)->setChecked(true);
+    KindButton(KindOf(config, 2), RadioButton3, RadioButton4, RadioButton5)->setChecked(true);
 
     RadioGroup1->setItemIndex(config.Algo[1]);
     RadioGroup2->setItemIndex(config.Algo[2]);

@@ -1,10 +1,10 @@
-#include "WSockets.h"
+#include "net/WSockets.h"
 
 #include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 

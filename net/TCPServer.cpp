@@ -1,11 +1,11 @@
-#include "WSockets.h"
+#include "net/WSockets.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <new>
 #include <sys/socket.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 constexpr int ListenBacklog = 5;

@@ -11,7 +11,7 @@
 
 #include <netinet/in.h>
 
-#include "SocketNotifications.h"
+#include "net/SocketNotifications.h"
 
 // Small socket components for the game's connection: a client that makes one outgoing
 // connection and a server that listens and keeps a list of accepted clients. Everything is

@@ -13,9 +13,9 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
-#include "DecimalDigits.h"
-#include "SocketErrors.h"
-#include "SocketNotifications.h"
+#include "net/DecimalDigits.h"
+#include "net/SocketErrors.h"
+#include "net/SocketNotifications.h"
 
 namespace {
 

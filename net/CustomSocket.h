@@ -11,8 +11,8 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
-#include "SocketNotifications.h"
 #include "net/ClientList.h"
+#include "net/SocketNotifications.h"
 
 // Small socket components for the game's connection: a client that makes one outgoing
 // connection and a server that listens and keeps a list of accepted clients. Everything is

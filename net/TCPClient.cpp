@@ -4,7 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 

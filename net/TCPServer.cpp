@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <sys/socket.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 constexpr int ListenBacklog = 5;

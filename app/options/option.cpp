@@ -1,4 +1,4 @@
-#include "option.h"
+#include "app/options/option.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "Profile.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
+#include "app/options/RadioGroup.h"
+#include "app/options/SpinEdit.h"
+#include "app/settings/Profile.h"
 
 namespace {
 

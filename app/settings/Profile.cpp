@@ -1,4 +1,4 @@
-#include "Profile.h"
+#include "app/settings/Profile.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,12 +1,12 @@
-#include "Engine.h"
+#include "ai/Engine.h"
 
 #include <algorithm>
 #include <memory>
 #include <mutex>
 #include <thread>
 
-#include "FastSearch.h"
-#include "ReferenceSearch.h"
+#include "ai/FastSearch.h"
+#include "ai/ReferenceSearch.h"
 
 namespace {
 

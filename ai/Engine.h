@@ -1,21 +1,13 @@
 #pragma once
 
-#include "SearchProgress.h"
-#include "SearchSettings.h"
-#include "rules/Move.h"
+#include "ai/SearchOutcome.h"
+#include "ai/SearchProgress.h"
+#include "ai/SearchSettings.h"
 #include "rules/ValueGrid.h"
 
 // Which implementation answers a search. Both give the same answers; the reference one is
 // written as the game defines it and is kept as the oracle of the tests.
 enum class EngineKind { Reference, Fast };
-
-// The answer of a top-level search as the computer turn uses it.
-struct SearchOutcome {
-    Move BestMove;        // meaningless when NoMove or Stopped
-    bool NoMove = true;   // the side to move has no legal move
-    int Score = 0;        // seen from the side to move
-    bool Stopped = false; // the progress hook asked to stop: nothing else may be used
-};
 
 // The top-level call of a computer turn for `side` with the searching player's settings:
 // FullWidthSearch(grid, side, Level, 1000, -1000, 1000) for Complete, Branch and Bound and

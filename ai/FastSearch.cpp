@@ -1,11 +1,11 @@
-#include "FastSearch.h"
+#include "ai/FastSearch.h"
 
 #include <algorithm>
 #include <system_error>
 #include <thread>
 
-#include "CandidateList.h"
-#include "OnePly.h"
+#include "ai/CandidateList.h"
+#include "ai/OnePly.h"
 
 FastEngine::FastEngine(int tableLog2, int threads) : m_table(tableLog2) {
     SetThreads(threads);

@@ -7,10 +7,13 @@
 #include <mutex>
 #include <vector>
 
-#include "Bitboard.h"
-#include "Engine.h"
-#include "SearchWorker.h"
-#include "TranspositionTable.h"
+#include "ai/Bitboard.h"
+#include "ai/SearchOutcome.h"
+#include "ai/SearchProgress.h"
+#include "ai/SearchSettings.h"
+#include "ai/SearchWorker.h"
+#include "ai/TranspositionTable.h"
+#include "rules/ValueGrid.h"
 
 // The fast engine: the same answers as the reference searches (move, NoMove, score and every
 // tie-break), computed on bitboards with alpha-beta, a transposition table and move ordering.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Bitboard.h"
+#include "ai/Bitboard.h"
 
 // Counting what a side can do in one ply, straight from bitboards: the targets it can clone
 // or jump to, and the best immediate score of its moves. A depth-0 node needs nothing else.

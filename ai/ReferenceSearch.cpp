@@ -1,6 +1,6 @@
-#include "ReferenceSearch.h"
+#include "ai/ReferenceSearch.h"
 
-#include "CandidateList.h"
+#include "ai/CandidateList.h"
 #include "rules/MoveOffsets.h"
 
 namespace reference {

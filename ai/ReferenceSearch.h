@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SearchProgress.h"
-#include "SearchSettings.h"
+#include "ai/SearchProgress.h"
+#include "ai/SearchSettings.h"
 #include "rules/Move.h"
 #include "rules/ValueGrid.h"
 

@@ -1,8 +1,8 @@
-#include "SearchWorker.h"
+#include "ai/SearchWorker.h"
 
 #include <algorithm>
 
-#include "OnePly.h"
+#include "ai/OnePly.h"
 
 namespace {
 

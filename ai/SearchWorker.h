@@ -4,10 +4,10 @@
 #include <atomic>
 #include <cstdint>
 
-#include "Bitboard.h"
-#include "SearchProgress.h"
-#include "SearchSettings.h"
-#include "TranspositionTable.h"
+#include "ai/Bitboard.h"
+#include "ai/SearchProgress.h"
+#include "ai/SearchSettings.h"
+#include "ai/TranspositionTable.h"
 
 // Alpha-Beta's loss beyond every score, and the window that is wider than every value, so
 // that a search with it is exact.

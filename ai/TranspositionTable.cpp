@@ -1,4 +1,4 @@
-#include "TranspositionTable.h"
+#include "ai/TranspositionTable.h"
 
 #include <algorithm>
 #include <thread>

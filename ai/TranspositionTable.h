@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Bitboard.h"
+#include "ai/Bitboard.h"
 
 // Remembers what the searches learnt about positions: bounds on a node's value at a given
 // remaining depth, and the move that was best there.

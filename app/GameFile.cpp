@@ -1,4 +1,4 @@
-#include "GameFile.h"
+#include "app/GameFile.h"
 
 #include <QFile>
 #include <QFileInfo>

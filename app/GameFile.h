@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "GameText.h"
+#include "app/GameText.h"
 
 // Reading and writing game files. A write goes to a fresh file that replaces the old one
 // only when it is complete, so a failed save never leaves half a game. The result is the

@@ -1,4 +1,4 @@
-#include "GameText.h"
+#include "app/GameText.h"
 
 #include <array>
 #include <charconv>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "PlayerConfig.h"
+#include "app/settings/PlayerConfig.h"
 #include "rules/GameRecord.h"
 
 // A saved game: the starting layout, how both players play, and the moves.

@@ -1,4 +1,4 @@
-#include "HowToPlay.h"
+#include "app/HowToPlay.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

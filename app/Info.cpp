@@ -1,11 +1,11 @@
-#include "Info.h"
+#include "app/Info.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
-#include "Pictures.h"
+#include "app/CentreOnScreen.h"
 
 TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("System Information"));

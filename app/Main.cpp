@@ -1,8 +1,8 @@
-#include "Main.h"
+#include "app/Main.h"
 
-#include "Info.h"
-#include "MovesMenu.h"
-#include "about.h"
+#include "app/Info.h"
+#include "app/MovesMenu.h"
+#include "app/about.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -16,12 +16,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "OuterSize.h"
-#include "Platform.h"
-#include "SearchJob.h"
+#include "app/OuterSize.h"
+#include "app/Platform.h"
+#include "app/SearchJob.h"
 #include "app/Version.h"
-#include "options/option.h"
-#include "settings/Profile.h"
+#include "app/options/option.h"
+#include "app/settings/Profile.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 

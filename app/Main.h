@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "PlayerConfig.h"
+#include "app/settings/PlayerConfig.h"
 #include "net/NetworkGame.h"
 #include "net/NetworkGameHost.h"
 #include "rules/Board.h"

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "Main.h"
-#include "MovesMenu.h"
-#include "Platform.h"
-#include "SearchJob.h"
+#include "app/Main.h"
+#include "app/MovesMenu.h"
+#include "app/Platform.h"
+#include "app/SearchJob.h"
 #include "rules/Layouts.h"
 #include "rules/Move.h"
 #include "rules/MoveOffsets.h"

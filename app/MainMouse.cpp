@@ -2,7 +2,7 @@
 #include <QProgressBar>
 #include <string>
 
-#include "Main.h"
+#include "app/Main.h"
 #include "rules/MoveOffsets.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QLabel>
 
-#include "Main.h"
-#include "Platform.h"
+#include "app/Main.h"
+#include "app/Platform.h"
 #include "rules/ValueGrid.h"
 
 int TForm1::NetworkRole() const {

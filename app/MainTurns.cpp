@@ -5,10 +5,10 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "Main.h"
-#include "MovesMenu.h"
-#include "Platform.h"
-#include "SearchJob.h"
+#include "app/Main.h"
+#include "app/MovesMenu.h"
+#include "app/Platform.h"
+#include "app/SearchJob.h"
 #include "rules/Outcome.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "MoveList.h"
+#include "app/MoveList.h"
 
 #include <QCloseEvent>
 #include <QListWidget>

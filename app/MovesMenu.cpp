@@ -1,4 +1,4 @@
-#include "MovesMenu.h"
+#include "app/MovesMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,13 +12,13 @@
 #include <QWidget>
 #include <utility>
 
-#include "GameFile.h"
-#include "HowToPlay.h"
-#include "Main.h"
-#include "MoveList.h"
-#include "Platform.h"
-#include "SearchJob.h"
 #include "ai/Engine.h"
+#include "app/GameFile.h"
+#include "app/HowToPlay.h"
+#include "app/Main.h"
+#include "app/MoveList.h"
+#include "app/Platform.h"
+#include "app/SearchJob.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 

@@ -1,4 +1,4 @@
-#include "OuterSize.h"
+#include "app/OuterSize.h"
 
 #include <QEvent>
 #include <QMargins>

@@ -1,4 +1,4 @@
-#include "QtPlatform.h"
+#include "app/QtPlatform.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -11,9 +11,9 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "SoundOutput.h"
-#include "WindowWait.h"
-#include "sound/WavFile.h"
+#include "app/SoundOutput.h"
+#include "app/WindowWait.h"
+#include "app/sound/WavFile.h"
 
 namespace {
 

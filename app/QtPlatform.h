@@ -3,8 +3,8 @@
 #include <map>
 #include <memory>
 
-#include "Platform.h"
-#include "sound/SoundQueue.h"
+#include "app/Platform.h"
+#include "app/sound/SoundQueue.h"
 
 class SoundOutput;
 

@@ -1,4 +1,4 @@
-#include "SearchJob.h"
+#include "app/SearchJob.h"
 
 struct SearchJob::Shared final : SearchProgress {
     std::atomic<bool> Stop{false};

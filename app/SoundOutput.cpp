@@ -1,4 +1,4 @@
-#include "SoundOutput.h"
+#include "app/SoundOutput.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

@@ -4,7 +4,7 @@
 #include <QThread>
 #include <memory>
 
-#include "sound/SoundQueue.h"
+#include "app/sound/SoundQueue.h"
 
 // One audio output stream for the whole run, fed from a SoundQueue on a thread of its own.
 // The window thread blocks during animations, so the stream must not depend on it. Since

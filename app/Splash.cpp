@@ -1,9 +1,10 @@
-#include "Splash.h"
+#include "app/Splash.h"
 
 #include <QLabel>
 
-#include "Pictures.h"
-#include "Platform.h"
+#include "app/CentreOnScreen.h"
+#include "app/PictureFile.h"
+#include "app/Platform.h"
 
 TSplashForm::TSplashForm(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),

@@ -1,4 +1,4 @@
-#include "WindowWait.h"
+#include "app/WindowWait.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "about.h"
+#include "app/about.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "OuterSize.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "WindowWait.h"
+#include "app/CentreOnScreen.h"
+#include "app/OuterSize.h"
+#include "app/PictureFile.h"
+#include "app/Platform.h"
+#include "app/WindowWait.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <cstring>
 #include <memory>
 
-#include "Info.h"
-#include "Main.h"
-#include "QtPlatform.h"
-#include "Splash.h"
-#include "WindowWait.h"
-#include "about.h"
+#include "app/Info.h"
+#include "app/Main.h"
+#include "app/QtPlatform.h"
+#include "app/Splash.h"
 #include "app/Version.h"
+#include "app/WindowWait.h"
+#include "app/about.h"
+#include "app/settings/Profile.h"
 #include "net/NetworkGame.h"
-#include "settings/Profile.h"
 
 int main(int argc, char* argv[]) {
     // The one command-line option: answered before any window or settings are touched, so it

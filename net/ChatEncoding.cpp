@@ -1,4 +1,4 @@
-#include "ChatEncoding.h"
+#include "net/ChatEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "WSockets.h"
+#include "net/CustomSocket.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -13,9 +13,9 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
-#include "DecimalDigits.h"
-#include "SocketErrors.h"
-#include "SocketNotifications.h"
+#include "net/DecimalDigits.h"
+#include "net/SocketErrors.h"
+#include "net/SocketNotifications.h"
 
 namespace {
 
@@ -88,9 +88,25 @@ std::optional<uint16_t> PortNumber(const QString& port, const QByteArray& protoc
     return std::nullopt;
 }
 
+// The IPv4 address of one end of `socket`: its own with getsockname, its peer's with
+// getpeername. Nothing for -1 or when the look-up fails.
+std::optional<sockaddr_in> EndOf(int socket, int (*lookUp)(int, sockaddr*, socklen_t*)) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (socket == -1 || lookUp(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return std::nullopt;
+    return address;
+}
+
+QString PortText(const std::optional<sockaddr_in>& end) {
+    return end ? QString::number(ntohs(end->sin_port)) : QString();
+}
+
 } // namespace
 
-TCustomSocket::TCustomSocket(QObject* Owner) : QObject(Owner) {
+TCustomSocket::TCustomSocket(QObject* Owner)
+    : QObject(Owner), m_notifications(std::make_unique<SocketNotifications>(
+                          [this](int socket, int event, int code) { Notify(socket, event, code); })) {
     // The system's sockets need no start-up; this records what a user may want to know of them.
     Version = QStringLiteral("1.1");
     utsname system{};
@@ -107,6 +123,50 @@ TCustomSocket::TCustomSocket(QObject* Owner) : QObject(Owner) {
                      : INT32_MAX;
     MaxUdpDatagram = LargestUdpDatagram;
     Status = ssIdle;
+}
+
+TCustomSocket::~TCustomSocket() {
+    Close();
+}
+
+void TCustomSocket::Close() {
+    for (int i = 0; i < Clients.Count(); ++i) {
+        int32_t client = Clients.Items(i);
+        CloseSocketHandle(client, *m_notifications, true);
+    }
+    Clients.Clear();
+    CloseSocketHandle(SocketHandle, *m_notifications, true);
+    if (SocketHandle == -1) Status = ssIdle;
+}
+
+void TCustomSocket::Notify(int Socket, int Event, int Code) {
+    switch (Event) {
+    case SocketEvent::Read:
+        if (Code != 0)
+            ReportError(Code);
+        else if (OnData)
+            OnData(this, Socket);
+        return;
+    case SocketEvent::Connect:
+    case SocketEvent::Accept:
+        // A failed connect keeps its socket, in ssConnecting, until Close.
+        if (Code != 0)
+            ReportError(Code);
+        else
+            Ready(Socket);
+        return;
+    case SocketEvent::Close:
+        if (Code == SocketError::NetworkDown) {
+            ReportError(Code);
+            return;
+        }
+        if (OnClose) OnClose(this, Socket);
+        PeerClosed(Socket);
+        return;
+    default:
+        if (Code != 0) ReportError(Code);
+        return;
+    }
 }
 
 void TCustomSocket::ReportError(int Code) {
@@ -165,24 +225,16 @@ bool TCustomSocket::ResolvePort(const QString& Port, sockaddr_in& Address, QStri
 }
 
 QString TCustomSocket::LocalPortOf(int Socket) const {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    if (Socket == -1 || getsockname(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
-    return QString::number(ntohs(address.sin_port));
+    return PortText(EndOf(Socket, getsockname));
 }
 
 QString TCustomSocket::PeerAddressOf(int Socket) const {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    if (Socket == -1 || getpeername(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
-    return QString::fromLatin1(inet_ntoa(address.sin_addr));
+    const std::optional<sockaddr_in> peer = EndOf(Socket, getpeername);
+    return peer ? QString::fromLatin1(inet_ntoa(peer->sin_addr)) : QString();
 }
 
 QString TCustomSocket::PeerPortOf(int Socket) const {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    if (Socket == -1 || getpeername(Socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
-    return QString::number(ntohs(address.sin_port));
+    return PortText(EndOf(Socket, getpeername));
 }
 
 QString TCustomSocket::LocalHostName() {
@@ -218,7 +270,7 @@ QString TCustomSocket::LocalHostAddress() {
 
 bool TCustomSocket::OpenSocketHandle(int Option) {
     // Opening again must not leave the previous socket open.
-    CloseSocketHandle(SocketHandle, *m_notifier, true);
+    CloseSocketHandle(SocketHandle, *m_notifications, true);
     SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (SocketHandle == -1) {
         ReportError(SocketErrorFromErrno(errno));
@@ -233,7 +285,7 @@ bool TCustomSocket::OpenSocketHandle(int Option) {
 }
 
 bool TCustomSocket::WatchSocketHandle(int Event) {
-    if (m_notifier->Select(SocketHandle, Event)) return true;
+    if (m_notifications->Select(SocketHandle, Event)) return true;
     ReportError(SocketError::NoBufferSpace);
     return false;
 }
@@ -272,9 +324,9 @@ bool TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
     if (Text.isEmpty()) return true;
     // Bytes kept from an earlier send go first, so the new ones queue behind them. A peer
     // that stops reading fills what may be kept; that is reported as no buffer space.
-    if (m_notifier && m_notifier->HasUnsent(Socket)) {
-        if (m_notifier->Keep(Socket,
-                             std::string_view(Text.constData(), static_cast<std::size_t>(Text.size()))))
+    if (m_notifications->HasUnsent(Socket)) {
+        if (m_notifications->Keep(Socket,
+                                  std::string_view(Text.constData(), static_cast<std::size_t>(Text.size()))))
             return true;
         ReportError(SocketError::NoBufferSpace);
         return false;
@@ -290,9 +342,8 @@ bool TCustomSocket::SendString(int Socket, int Flags, const QByteArray& Text) {
         }
         if (errno == EINTR) continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            if (m_notifier &&
-                m_notifier->Keep(Socket, std::string_view(Text.constData() + done,
-                                                          static_cast<std::size_t>(Text.size() - done))))
+            if (m_notifications->Keep(Socket, std::string_view(Text.constData() + done,
+                                                               static_cast<std::size_t>(Text.size() - done))))
                 return true;
             ReportError(SocketError::NoBufferSpace);
             return false;
@@ -310,7 +361,7 @@ QByteArray TCustomSocket::ReceiveString(int Socket, int Flags) {
         pending > 0 ? recv(Socket, received.data(), static_cast<std::size_t>(pending), Flags | MSG_DONTWAIT)
                     : 0;
     const int error = errno;
-    if (m_notifier) m_notifier->ReadDone(Socket);
+    m_notifications->ReadDone(Socket);
     if (count < 0) {
         ReportError(SocketErrorFromErrno(error));
         return {};

@@ -1,4 +1,4 @@
-#include "MessageDecoder.h"
+#include "net/MessageDecoder.h"
 
 namespace {
 

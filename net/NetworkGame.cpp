@@ -1,6 +1,6 @@
-#include "NetworkGame.h"
+#include "net/NetworkGame.h"
 
-#include "ChatEncoding.h"
+#include "net/ChatEncoding.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ReceivedMove.h"
+#include "net/ReceivedMove.h"
 
 #include <cstdint>
 
-#include "DecimalDigits.h"
+#include "net/DecimalDigits.h"
 #include "rules/MoveOffsets.h"
 
 std::optional<int> NextField(std::string_view text, std::string_view& rest) {

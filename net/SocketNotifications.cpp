@@ -1,4 +1,4 @@
-#include "SocketNotifications.h"
+#include "net/SocketNotifications.h"
 
 #include <QSocketNotifier>
 
@@ -6,7 +6,7 @@
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 

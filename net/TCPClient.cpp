@@ -1,10 +1,10 @@
-#include "WSockets.h"
+#include "net/TCPClient.h"
 
 #include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 
@@ -13,18 +13,6 @@ constexpr int HighestLocalPort = 1024;
 constexpr int LowestLocalPort = 513;
 
 } // namespace
-
-TTCPClient::TTCPClient(QObject* Owner)
-    : TCustomSocket(Owner), m_notifications(std::make_unique<SocketNotifications>(
-                                [this](int socket, int event, int code) { Notify(socket, event, code); })) {
-    m_notifier = m_notifications.get();
-    Protocol = IPPROTO_TCP;
-    SocketType = SOCK_STREAM;
-}
-
-TTCPClient::~TTCPClient() {
-    if (Status != ssIdle || SocketHandle != -1) Close();
-}
 
 QString TTCPClient::Connect() {
     sockaddr_in address{};
@@ -62,43 +50,16 @@ bool TTCPClient::BindCountingDown() {
     return true;
 }
 
-void TTCPClient::Close() {
-    CloseSocketHandle(SocketHandle, *m_notifications, true);
-    if (SocketHandle == -1) Status = ssIdle;
-}
-
-void TTCPClient::Notify(int Socket, int Event, int Code) {
-    switch (Event) {
-    case SocketEvent::Read:
-        if (Code != 0)
-            ReportError(Code);
-        else if (OnData)
-            OnData(this, Socket);
-        return;
-    case SocketEvent::Connect:
-        // A failed connect keeps its socket, in ssConnecting, until Close.
-        if (Code != 0) {
-            ReportError(Code);
-            return;
-        }
-        if (!m_notifications->Select(Socket, SocketEvent::ReadClose)) {
-            ReportError(SocketError::NoBufferSpace);
-            return;
-        }
-        if (OnConnect) OnConnect(this, Socket);
-        // The handler may have closed the connection already.
-        if (SocketHandle == Socket) Status = ssConnected;
-        return;
-    case SocketEvent::Close:
-        if (Code == SocketError::NetworkDown) {
-            ReportError(Code);
-            return;
-        }
-        if (OnClose) OnClose(this, Socket);
-        if (SocketHandle == Socket) Close();
-        return;
-    default:
-        if (Code != 0) ReportError(Code);
+void TTCPClient::Ready(int Socket) {
+    if (!m_notifications->Select(Socket, SocketEvent::ReadClose)) {
+        ReportError(SocketError::NoBufferSpace);
         return;
     }
+    if (OnConnect) OnConnect(this, Socket);
+    // The handler may have closed the connection already.
+    if (SocketHandle == Socket) Status = ssConnected;
+}
+
+void TTCPClient::PeerClosed(int Socket) {
+    if (SocketHandle == Socket) Close();
 }

@@ -1,44 +1,12 @@
-#include "WSockets.h"
+#include "net/TCPServer.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <new>
 #include <sys/socket.h>
 
-#include "SocketErrors.h"
+#include "net/SocketErrors.h"
 
 namespace {
 constexpr int ListenBacklog = 5;
-}
-
-bool TClientList::Add(int Socket) {
-    try {
-        m_items.push_back(Socket);
-        return true;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-}
-
-void TClientList::Remove(int Socket) {
-    const auto found = std::find(m_items.begin(), m_items.end(), Socket);
-    if (found != m_items.end()) m_items.erase(found);
-}
-
-bool TClientList::Contains(int Socket) const {
-    return std::find(m_items.begin(), m_items.end(), Socket) != m_items.end();
-}
-
-TTCPServer::TTCPServer(QObject* Owner)
-    : TCustomSocket(Owner), m_notifications(std::make_unique<SocketNotifications>(
-                                [this](int socket, int event, int code) { Notify(socket, event, code); })) {
-    m_notifier = m_notifications.get();
-    Protocol = IPPROTO_TCP;
-    SocketType = SOCK_STREAM;
-}
-
-TTCPServer::~TTCPServer() {
-    if (Status != ssIdle || SocketHandle != -1 || Clients.Count() > 0) Close();
 }
 
 QString TTCPServer::Listen() {
@@ -60,16 +28,6 @@ QString TTCPServer::Listen() {
     return {};
 }
 
-void TTCPServer::Close() {
-    for (int i = 0; i < Clients.Count(); ++i) {
-        int32_t client = Clients.Items(i);
-        CloseSocketHandle(client, *m_notifications, true);
-    }
-    Clients.Clear();
-    CloseSocketHandle(SocketHandle, *m_notifications, true);
-    if (SocketHandle == -1) Status = ssIdle;
-}
-
 void TTCPServer::DropClient(int Socket) {
     // Only a socket of this server's list: a number that is no longer one of its clients may
     // by now belong to another descriptor of the program.
@@ -79,7 +37,8 @@ void TTCPServer::DropClient(int Socket) {
     CloseSocketHandle(client, *m_notifications, true);
 }
 
-void TTCPServer::AcceptPending() {
+// A connection waits on the listening socket: accept it.
+void TTCPServer::Ready(int) {
     int32_t client = accept4(SocketHandle, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (client == -1) {
         // A caller that gave up before being accepted is nobody's error. Any other failure
@@ -110,30 +69,6 @@ void TTCPServer::AcceptPending() {
     if (OnAccept) OnAccept(this, client);
 }
 
-void TTCPServer::Notify(int Socket, int Event, int Code) {
-    switch (Event) {
-    case SocketEvent::Read:
-        if (Code != 0)
-            ReportError(Code);
-        else if (OnData)
-            OnData(this, Socket);
-        return;
-    case SocketEvent::Accept:
-        if (Code != 0)
-            ReportError(Code);
-        else
-            AcceptPending();
-        return;
-    case SocketEvent::Close:
-        if (Code == SocketError::NetworkDown) {
-            ReportError(Code);
-            return;
-        }
-        if (OnClose) OnClose(this, Socket);
-        DropClient(Socket);
-        return;
-    default:
-        if (Code != 0) ReportError(Code);
-        return;
-    }
+void TTCPServer::PeerClosed(int Socket) {
+    DropClient(Socket);
 }

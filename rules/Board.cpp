@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "rules/Board.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ValueGrid.h"
+#include "rules/ValueGrid.h"
 
 // The on-screen piece that shows a cell's piece. The rules only store the pointer;
 // the view layer defines and owns the object.

@@ -1,4 +1,4 @@
-#include "GameRecord.h"
+#include "rules/GameRecord.h"
 
 int PieceCount(const ValueGrid& grid, int player) {
     int count = 0;

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "Move.h"
-#include "ValueGrid.h"
+#include "rules/Move.h"
+#include "rules/ValueGrid.h"
 
 // A position of a game: the cell values and the player to move. The scores are the piece
 // counts of the grid.

@@ -1,4 +1,4 @@
-#include "Layouts.h"
+#include "rules/Layouts.h"
 
 #include <array>
 

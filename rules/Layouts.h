@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "Board.h"
+#include "rules/Board.h"
 
 // Starting layouts, numbered as the Board menu items' tags.
 enum BoardVariant : int { Standard = 1, American = 2, Swedish = 3 };

@@ -1,6 +1,6 @@
-#include "Move.h"
+#include "rules/Move.h"
 
-#include "MoveOffsets.h"
+#include "rules/MoveOffsets.h"
 
 Captures CapturesAt(const ValueGrid& grid, CellPos to, int opponent) {
     Captures captures;

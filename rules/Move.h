@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "ValueGrid.h"
+#include "rules/ValueGrid.h"
 
 // One move: the piece on (FromRow, FromCol) goes to (ToRow, ToCol). Clone is true for a
 // distance-1 move (the piece is copied), false for a distance-2 jump (the piece moves).

@@ -1,4 +1,4 @@
-#include "MoveNotation.h"
+#include "rules/MoveNotation.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Move.h"
+#include "rules/Move.h"
 
 // The line notation of a move, as the network sends it: from row, from column, to row,
 // to column and 1 for a clone or 0 for a jump, in decimal, joined by "-" ("5-3-6-4-1").

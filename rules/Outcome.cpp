@@ -1,4 +1,4 @@
-#include "Outcome.h"
+#include "rules/Outcome.h"
 
 GameOutcome DecideOutcome(int score1, int score2, bool player1IsComputer, bool player2IsComputer,
                           int networkRole) {

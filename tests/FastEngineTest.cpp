@@ -9,10 +9,11 @@
 #include <thread>
 #include <vector>
 
-#include "SearchTestSupport.h"
 #include "ai/Bitboard.h"
 #include "ai/Engine.h"
 #include "ai/FastSearch.h"
+#include "rules/LegalMoves.h"
+#include "tests/SearchTestSupport.h"
 #include "tools/RandomPositions.h"
 #include "tools/SearchQuery.h"
 

@@ -1,9 +1,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "MoveTestSupport.h"
 #include "app/GameFile.h"
 #include "rules/Layouts.h"
+#include "tests/MoveTestSupport.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <QThread>
 #include <QTimer>
 
-#include "WindowTestSupport.h"
 #include "rules/Layouts.h"
 #include "rules/Move.h"
+#include "tests/WindowTestSupport.h"
 
 namespace {
 

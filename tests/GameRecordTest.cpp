@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "MoveTestSupport.h"
 #include "rules/Layouts.h"
 #include "rules/MoveNotation.h"
+#include "tests/MoveTestSupport.h"
 
 namespace {
 

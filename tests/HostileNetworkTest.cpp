@@ -14,9 +14,9 @@
 #include <functional>
 #include <string_view>
 
-#include "WiringTestSupport.h"
 #include "net/NetworkGame.h"
 #include "rules/Layouts.h"
+#include "tests/WiringTestSupport.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "RecordingPlatform.h"
 #include "app/Info.h"
 #include "app/Main.h"
 #include "app/Splash.h"
 #include "app/WindowWait.h"
 #include "app/about.h"
+#include "tests/RecordingPlatform.h"
 
 namespace {
 

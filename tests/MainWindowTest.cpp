@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 
-#include "WindowTestSupport.h"
 #include "rules/Layouts.h"
+#include "tests/WindowTestSupport.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QProgressBar>
 
-#include "WindowTestSupport.h"
+#include "tests/WindowTestSupport.h"
 
 namespace {
 

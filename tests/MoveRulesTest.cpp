@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/Layouts.h"
+#include "rules/LegalMoves.h"
 #include "rules/Move.h"
 #include "tools/RandomPositions.h"
 

@@ -7,13 +7,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "MoveTestSupport.h"
-#include "WindowTestSupport.h"
 #include "app/GameFile.h"
 #include "app/MoveList.h"
 #include "app/MovesMenu.h"
 #include "app/settings/Profile.h"
 #include "rules/Layouts.h"
+#include "tests/MoveTestSupport.h"
+#include "tests/WindowTestSupport.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <poll.h>
 #include <thread>
 
-#include "SocketTestSupport.h"
 #include "net/NetworkGame.h"
 #include "rules/Board.h"
 #include "rules/Layouts.h"
 #include "rules/MoveOffsets.h"
+#include "tests/SocketTestSupport.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "WiringTestSupport.h"
 #include "rules/Layouts.h"
+#include "tests/WiringTestSupport.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Profile.h"
-#include "RadioGroup.h"
-#include "SettingsTestSupport.h"
-#include "SpinEdit.h"
-#include "option.h"
+#include "app/options/RadioGroup.h"
+#include "app/options/SpinEdit.h"
+#include "app/options/option.h"
+#include "app/settings/Profile.h"
+#include "tests/SettingsTestSupport.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 #include <regex>
 
-#include "SettingsTestSupport.h"
-#include "WiringTestSupport.h"
 #include "app/options/RadioGroup.h"
 #include "app/options/SpinEdit.h"
 #include "app/settings/Profile.h"
+#include "tests/SettingsTestSupport.h"
+#include "tests/WiringTestSupport.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <functional>
 #include <map>
 
-#include "SettingsTestSupport.h"
 #include "app/settings/Profile.h"
+#include "tests/SettingsTestSupport.h"
 
 namespace fs = std::filesystem;
 

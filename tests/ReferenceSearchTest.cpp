@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "SearchTestSupport.h"
 #include "ai/CandidateList.h"
 #include "ai/Engine.h"
 #include "ai/ReferenceSearch.h"
+#include "rules/LegalMoves.h"
+#include "tests/SearchTestSupport.h"
 #include "tools/RandomPositions.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <sys/wait.h>
 #include <thread>
 
-#include "SocketTestSupport.h"
 #include "net/MessageDecoder.h"
+#include "tests/SocketTestSupport.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <netdb.h>
 
-#include "SocketTestSupport.h"
+#include "tests/SocketTestSupport.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <thread>
 
-#include "SocketTestSupport.h"
+#include "tests/SocketTestSupport.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "RecordingPlatform.h"
 #include "ai/Engine.h"
 #include "app/Main.h"
 #include "app/WindowWait.h"
+#include "tests/RecordingPlatform.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 

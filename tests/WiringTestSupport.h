@@ -12,12 +12,12 @@
 #include <memory>
 #include <optional>
 
-#include "RecordingPlatform.h"
-#include "SocketTestSupport.h"
 #include "app/Main.h"
 #include "app/options/option.h"
 #include "rules/Move.h"
 #include "rules/MoveOffsets.h"
+#include "tests/RecordingPlatform.h"
+#include "tests/SocketTestSupport.h"
 #include "view/BoardGeometry.h"
 
 // A main window as the program runs it, on the offscreen platform with a recording platform

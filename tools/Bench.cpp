@@ -11,12 +11,13 @@
 #include <variant>
 #include <vector>
 
-#include "BenchPositions.h"
-#include "RandomPositions.h"
-#include "RecordedAnswers.h"
-#include "SearchQuery.h"
 #include "ai/FastSearch.h"
 #include "ai/ReferenceSearch.h"
+#include "rules/LegalMoves.h"
+#include "tools/BenchPositions.h"
+#include "tools/RandomPositions.h"
+#include "tools/RecordedAnswers.h"
+#include "tools/SearchQuery.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BenchPositions.h"
+#include "tools/BenchPositions.h"
 
 // Generated once with RandomPlayout(layout, plies, seed) and kept as text, so that the
 // benchmark measures the same positions even if the playout generator changes.

@@ -4,11 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/Move.h"
 #include "rules/ValueGrid.h"
-
-// Every legal move of `side`, in the searches' generation order.
-std::vector<Move> LegalMoves(const ValueGrid& grid, int side);
 
 // A position reached by `plies` uniformly random legal moves from a layout's start, player 1
 // first. The same seed gives the same position on every platform. Play stops early when

@@ -1,4 +1,4 @@
-#include "RecordedAnswers.h"
+#include "tools/RecordedAnswers.h"
 
 // Recorded with the single-threaded engine of commit a4da6a5 (tessaron-search, one query per
 // line: grid, side, algorithm, level 8, branch 30): the benchmark's positions, then the ten

@@ -1,4 +1,4 @@
-#include "SearchQuery.h"
+#include "tools/SearchQuery.h"
 
 #include <charconv>
 #include <cstdint>

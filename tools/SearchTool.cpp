@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "SearchQuery.h"
+#include "tools/SearchQuery.h"
 
 int main(int argc, char** argv) {
     EngineKind engine = EngineKind::Fast;

@@ -1,4 +1,4 @@
-#include "BoardGeometry.h"
+#include "view/BoardGeometry.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "BoardPainting.h"
+#include "view/BoardPainting.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
-#include "BoardGeometry.h"
+#include "view/BoardGeometry.h"
 
 void PaintBoard(QPainter& painter, const HoleList& holes, int hexSize, const QColor& background,
                 const CellHighlights& highlights) {

@@ -1,4 +1,4 @@
-#include "BoardSurface.h"
+#include "view/BoardSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

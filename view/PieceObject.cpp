@@ -1,4 +1,4 @@
-#include "PieceObject.h"
+#include "view/PieceObject.h"
 
 #include <QMouseEvent>
 #include <QPainter>

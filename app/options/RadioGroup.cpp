@@ -1,4 +1,4 @@
-#include "RadioGroup.h"
+#include "app/options/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "SpinEdit.h"
+#include "app/options/SpinEdit.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "option.h"
+#include "app/options/option.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "Profile.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
+#include "app/options/RadioGroup.h"
+#include "app/options/SpinEdit.h"
+#include "app/settings/Profile.h"
 
 namespace {
 
@@ -92,30 +92,62 @@ void FitToPort(QLineEdit* edit) {
                         edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
 }
 
-// Human, Computer and Network of one player exclude each other, and only each other.
-void MakeExclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons) {
-    auto* group = new QButtonGroup(owner);
-    for (QRadioButton* button : buttons)
-        group->addButton(button);
+// The dialog's members for one player's controls, which MakePlayerControls fills.
+struct PlayerControls {
+    QRadioButton*& Human;
+    QRadioButton*& Computer;
+    QRadioButton*& Network;
+    SpinEdit*& Level;
+    RadioGroup*& Algorithms;
+    SpinEdit*& Branch; // at the end of the Home Made item
+};
+
+// Makes one player's half with `frameStyle` and the controls of `controls` in it. The three
+// kinds exclude each other, and only each other. Until a kind is chosen the algorithms
+// show Complete and, like the branch count, are disabled.
+QFrame* MakePlayerControls(QDialog* dialog, int frameStyle, const PlayerControls& controls) {
+    auto* half = new QFrame(dialog);
+    half->setFrameStyle(frameStyle);
+    controls.Human = new QRadioButton(QStringLiteral("Human"), half);
+    controls.Computer = new QRadioButton(QStringLiteral("Computer"), half);
+    controls.Network = new QRadioButton(QStringLiteral("Network"), half);
+    controls.Level = new SpinEdit(MinLevel, MaxLevel, 1, half);
+    controls.Algorithms = new RadioGroup(AlgorithmItems(), half);
+    controls.Branch = new SpinEdit(MinBranch, MaxBranch, 2);
+    controls.Algorithms->placeAtEndOfItem(HomeMade, controls.Branch);
+
+    auto* kinds = new QButtonGroup(dialog);
+    for (QRadioButton* kind : {controls.Human, controls.Computer, controls.Network})
+        kinds->addButton(kind);
+    controls.Algorithms->setItemIndex(Complete);
+    controls.Algorithms->setEnabled(false);
+    controls.Branch->setEnabled(false);
+    return half;
+}
+
+QRadioButton* KindButton(PlayerKind kind, QRadioButton* human, QRadioButton* computer,
+                         QRadioButton* network) {
+    if (kind == PlayerKind::Computer) return computer;
+    return kind == PlayerKind::Network ? network : human;
 }
 
 // One player's half, top to bottom: the heading, the three kinds, the level, the algorithms
 // and the endpoint fields with their captions.
-void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour,
-                  std::initializer_list<QRadioButton*> kinds, SpinEdit* level, RadioGroup* algorithms,
+void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour, const PlayerControls& controls,
                   std::initializer_list<std::pair<QString, QLineEdit*>> edits) {
     auto* column = new QVBoxLayout(half);
     column->setContentsMargins(margins);
     column->setSpacing(RowGap);
     column->addWidget(Heading(colour, half));
-    for (QRadioButton* kind : kinds)
+    for (QRadioButton* kind : {controls.Human, controls.Computer, controls.Network})
         column->addWidget(kind);
     auto* levelRow = new QHBoxLayout;
     levelRow->setSpacing(Margin);
     levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
-    levelRow->addWidget(level);
+    levelRow->addWidget(controls.Level);
     levelRow->addStretch();
     column->addLayout(levelRow);
+    RadioGroup* algorithms = controls.Algorithms;
     algorithms->layout()->setContentsMargins(BoxSide, Inset, BoxSide, Inset);
     algorithms->layout()->setSpacing(RowGap);
     column->addWidget(algorithms);
@@ -141,44 +173,26 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     setFont(small);
 
     // Player 1, the left half.
-    auto* left = new QFrame(this);
-    RadioButton1 = new QRadioButton(QStringLiteral("Human"), left);
-    RadioButton2 = new QRadioButton(QStringLiteral("Computer"), left);
-    RadioButton6 = new QRadioButton(QStringLiteral("Network"), left);
-    SpinEdit1 = new SpinEdit(MinLevel, MaxLevel, 1, left);
-    RadioGroup1 = new RadioGroup(AlgorithmItems(), left);
-    SpinEdit2 = new SpinEdit(MinBranch, MaxBranch, 2);
-    RadioGroup1->placeAtEndOfItem(HomeMade, SpinEdit2);
+    const PlayerControls player1{RadioButton1, RadioButton2, RadioButton6, SpinEdit1, RadioGroup1, SpinEdit2};
+    QFrame* left = MakePlayerControls(this, QFrame::NoFrame, player1);
     EditPortServer = new QLineEdit(QStringLiteral("1024"), left);
     FitToPort(EditPortServer);
 
     // Player 2, the right half: a lowered panel.
-    auto* right = new QFrame(this);
-    right->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    RadioButton3 = new QRadioButton(QStringLiteral("Human"), right);
-    RadioButton4 = new QRadioButton(QStringLiteral("Computer"), right);
-    RadioButton5 = new QRadioButton(QStringLiteral("Network"), right);
-    SpinEdit3 = new SpinEdit(MinLevel, MaxLevel, 1, right);
-    RadioGroup2 = new RadioGroup(AlgorithmItems(), right);
-    SpinEdit4 = new SpinEdit(MinBranch, MaxBranch, 2);
-    RadioGroup2->placeAtEndOfItem(HomeMade, SpinEdit4);
+    const PlayerControls player2{RadioButton3, RadioButton4, RadioButton5, SpinEdit3, RadioGroup2, SpinEdit4};
+    QFrame* right = MakePlayerControls(this, QFrame::Panel | QFrame::Sunken, player2);
     EditHostClient = new QLineEdit(QString::fromUtf8(DefaultOpponentHost), right);
     EditHostClient->setToolTip(QStringLiteral("Address IP of your opponent"));
     EditPortClient = new QLineEdit(QStringLiteral("1024"), right);
     EditPortClient->setToolTip(QStringLiteral("Port of your opponent"));
     FitToPort(EditPortClient);
 
-    MakeExclusive(this, {RadioButton1, RadioButton2, RadioButton6});
-    MakeExclusive(this, {RadioButton3, RadioButton4, RadioButton5});
-
     // The left half is open, so its controls line up with the page margin; the panel of the
     // right half keeps a small margin inside its frame. Their rows start at the same height.
     const int inset = right->frameWidth() + Inset;
-    LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1Colour,
-                 {RadioButton1, RadioButton2, RadioButton6}, SpinEdit1, RadioGroup1,
+    LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1Colour, player1,
                  {{QStringLiteral("Port :"), EditPortServer}});
-    LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2Colour,
-                 {RadioButton3, RadioButton4, RadioButton5}, SpinEdit3, RadioGroup2,
+    LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2Colour, player2,
                  {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
 
     OkButton = new QPushButton(QStringLiteral("Ok"), this);
@@ -206,14 +220,6 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     page->setSpacing(Margin);
     page->addLayout(halves, 1);
     page->addLayout(buttons);
-
-    // Design state: algorithm groups and branch fields disabled until a kind is chosen.
-    RadioGroup1->setItemIndex(Complete);
-    RadioGroup2->setItemIndex(Complete);
-    RadioGroup1->setEnabled(false);
-    RadioGroup2->setEnabled(false);
-    SpinEdit2->setEnabled(false);
-    SpinEdit4->setEnabled(false);
 
     // A handler runs when its button becomes checked, by a click or by program.
     auto onChecked = [this](QRadioButton* button, auto handler) {
@@ -275,19 +281,8 @@ void TOptions::RadioButton5Click() {
 }
 
 void TOptions::FillFrom(const PlayerConfig& config) {
-    if (config.PlayerIsComputer[1])
-        RadioButton2->setChecked(true);
-    else if (config.NetworkRole == 1)
-        RadioButton6->setChecked(true);
-    else
-        RadioButton1->setChecked(true);
-
-    if (config.PlayerIsComputer[2])
-        RadioButton4->setChecked(true);
-    else if (config.NetworkRole == 2)
-        RadioButton5->setChecked(true);
-    else
-        RadioButton3->setChecked(true);
+    KindButton(KindOf(config, 1), RadioButton1, RadioButton2, RadioButton6)->setChecked(true);
+    KindButton(KindOf(config, 2), RadioButton3, RadioButton4, RadioButton5)->setChecked(true);
 
     RadioGroup1->setItemIndex(config.Algo[1]);
     RadioGroup2->setItemIndex(config.Algo[2]);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/PlayerConfig.h"
+#include "app/settings/PlayerConfig.h"
 
 class QAbstractButton;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "SettingsRegistry.h"
-#include "app/PlayerConfig.h"
+#include "app/settings/PlayerConfig.h"
+#include "app/settings/SettingsRegistry.h"
 
 // The opponent address the Players dialog shows until the user types another one.
 inline constexpr const char* DefaultOpponentHost = "127.0.0.1";

@@ -1,4 +1,4 @@
-#include "RegistryText.h"
+#include "app/settings/RegistryText.h"
 
 #include <algorithm>
 #include <cstdio>

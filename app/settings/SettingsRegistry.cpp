@@ -1,4 +1,4 @@
-#include "SettingsRegistry.h"
+#include "app/settings/SettingsRegistry.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

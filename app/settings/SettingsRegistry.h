@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "RegistryText.h"
+#include "app/settings/RegistryText.h"
 
 // A failed read or write of a settings value; what() is the text shown to the user.
 class SettingsError : public std::runtime_error {

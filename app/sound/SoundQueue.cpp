@@ -1,4 +1,4 @@
-#include "SoundQueue.h"
+#include "app/sound/SoundQueue.h"
 
 #include <algorithm>
 

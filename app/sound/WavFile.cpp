@@ -1,4 +1,4 @@
-#include "WavFile.h"
+#include "app/sound/WavFile.h"
 
 #include <algorithm>
 #include <string_view>

@@ -4,7 +4,6 @@
 
 class Platform;
 class QLabel;
-class QWidget;
 
 // The picture of the splash and the About box, read from the working directory.
 inline const QString SplashPictureFile = QStringLiteral("splashs.bmp");
@@ -12,6 +11,3 @@ inline const QString SplashPictureFile = QStringLiteral("splashs.bmp");
 // Shows a picture file in a label. A file that cannot be read is reported in a message
 // box ("Cannot open file NAME") and the label stays empty; the caller goes on.
 bool LoadPicture(Platform& platform, QLabel* label, const QString& fileName);
-
-// Places a top-level window in the middle of the screen it is on.
-void CentreOnScreen(QWidget* window);

@@ -88,15 +88,11 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     }
     SearchDeepening(root, level, count, mineCount, false);
 
-    SearchOutcome outcome;
     const int winner = Winner(count);
-    outcome.NoMove = winner < 0;
-    if (outcome.NoMove) {
-        outcome.Score = TerminalScore(root.Mine, root.Theirs);
-    } else {
+    SearchOutcome outcome = Scored(root, winner);
+    if (!outcome.NoMove) {
         const RootMove& move = *std::find_if(m_rootMoves.begin(), m_rootMoves.begin() + count,
                                              [winner](const RootMove& m) { return m.Rank == winner; });
-        outcome.Score = m_exact[winner];
         outcome.BestMove = {Cells.Pos[move.From].Row, Cells.Pos[move.From].Col, Cells.Pos[move.To].Row,
                             Cells.Pos[move.To].Col, move.Clone};
     }
@@ -133,16 +129,10 @@ SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
     }
     SearchDeepening(root, level, count, n, true);
 
-    SearchOutcome outcome;
     const int winner = Winner(count);
-    outcome.NoMove = winner < 0;
-    if (outcome.NoMove) {
-        outcome.Score = TerminalScore(root.Mine, root.Theirs);
-        outcome.BestMove = list[0].AsMove();
-    } else {
-        outcome.Score = m_exact[winner];
-        outcome.BestMove = list[winner].AsMove();
-    }
+    SearchOutcome outcome = Scored(root, winner);
+    // Without a winner the first slot is still named, as the reference search does.
+    outcome.BestMove = list[outcome.NoMove ? 0 : winner].AsMove();
     return outcome;
 }
 
@@ -400,6 +390,14 @@ bool FastEngine::StepTo(int target) {
         if (m_context.Progress && m_context.Progress->Step()) m_context.Aborted.store(true);
     }
     return !m_context.Aborted.load();
+}
+
+// The winner's exact value; without a winner, no move and the score of a side without moves.
+SearchOutcome FastEngine::Scored(SidePosition root, int winner) const {
+    SearchOutcome outcome;
+    outcome.NoMove = winner < 0;
+    outcome.Score = outcome.NoMove ? TerminalScore(root.Mine, root.Theirs) : m_exact[winner];
+    return outcome;
 }
 
 int FastEngine::Winner(int count) const {

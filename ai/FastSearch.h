@@ -128,6 +128,7 @@ class FastEngine {
     bool StepTo(int target);
     // The first root move (by rank) of the highest exact value, -1 when none beats -1000.
     int Winner(int count) const;
+    SearchOutcome Scored(SidePosition root, int winner) const;
 
     TranspositionTable m_table;
     std::vector<std::unique_ptr<SearchWorker>> m_workers;

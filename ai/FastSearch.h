@@ -48,11 +48,11 @@
 // threshold is proven not to win. At the end the winner is the first move of the highest
 // exact value. A null-window test that passes gives only a lower bound, so such a move is
 // always searched again against the threshold as it then stands. While the first move of a
-// pass is searched, the threads share the moves of the node below it: there each move is
-// tested against that node's alpha, which only rises to values found exactly, so the node's
-// best is exact too. The table shared by the threads holds only true bounds of exact values
-// (each bucket locked while it is read or written), so it changes how fast a value is found,
-// never the value; killers and move lists are each thread's own.
+// pass is searched, the threads share the moves of each node on its chain of first moves, the
+// deepest first: in such a node each move after the first is tested against the node's alpha,
+// which only rises to values found exactly, so the node's best is exact too. The table shared by the threads
+// holds only true bounds of exact values (each bucket locked while it is read or written), so it changes how
+// fast a value is found, never the value; killers and move lists are each thread's own.
 //
 // Memory: the table (48 MiB by default, plus 64 KiB of locks) and about 50 KiB of move lists
 // per thread, all allocated when the engine is made; a search allocates only its threads.
@@ -103,7 +103,8 @@ class FastEngine {
     static constexpr int ParallelFromLevel = 3;
     // From this level on, shallower passes order the root moves first.
     static constexpr int DeepeningFromLevel = 4;
-    // The node below the first root move is shared by the threads from this depth on.
+    // The nodes on the chain of first moves below the first root move are shared by the
+    // threads from this depth on.
     static constexpr int SharedFromDepth = 3;
     // No value is known yet.
     static constexpr int Unknown = -Widest - 1;

@@ -247,13 +247,18 @@ void FastEngine::SetTogether(TogetherState state, int ply) {
 void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int level, bool homeMade,
                                 const RootMove& move, bool first) {
     int alpha = Threshold(move.Rank);
-    int value = RootMoveValue(worker, root, move, level, homeMade, alpha, alpha + 1);
-    if (worker.Aborted()) return;
-    m_lastValue[move.Rank] = value;
-    if (value <= alpha) return;
-    // The move reaches alpha + 1 at least (a lower bound only): its exact value is searched
-    // against the threshold as it stands now, which other threads may have raised.
-    alpha = Threshold(move.Rank);
+    // Against the lowest threshold the test would prove nothing (nearly every value passes
+    // it): the first move of a pass goes straight to its exact search.
+    if (alpha > -1000) {
+        const int bound = RootMoveValue(worker, root, move, level, homeMade, alpha, alpha + 1);
+        if (worker.Aborted()) return;
+        m_lastValue[move.Rank] = bound;
+        if (bound <= alpha) return;
+        // The move reaches alpha + 1 at least (a lower bound only): its exact value is searched
+        // against the threshold as it stands now, which other threads may have raised.
+        alpha = Threshold(move.Rank);
+    }
+    int value;
     if (first && !homeMade && level - 1 >= SharedFromDepth && m_activeThreads > 1)
         value = -SearchTogether(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
                                 move.Kind, -Widest, -alpha, 1);

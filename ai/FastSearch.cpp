@@ -295,14 +295,11 @@ int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth
                          ? -SearchTogether(worker, child, depth - 1, childKind, -beta, -alpha, ply + 1)
                          : -worker.FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
     if (worker.Aborted()) return 0;
-    {
-        const std::lock_guard lock(m_rootMutex);
-        node.Best = best;
-        node.Alpha = std::max(alpha, best);
-        node.BestFrom =
-            first.IsFirst && (Cells.Neighbours[first.From] & CellBit(first.To)) ? NoCell : first.From;
-        node.BestTo = first.To;
-    }
+    // No other thread sees the node before it is shared.
+    node.Best = best;
+    node.Alpha = std::max(alpha, best);
+    node.BestFrom = StoredFrom(first.From, first.To);
+    node.BestTo = first.To;
     if (node.Alpha < beta && node.Count > 1) {
         node.Next.store(1);
         SetTogether(Shared, ply);
@@ -313,10 +310,7 @@ int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth
             node.Busy.wait(busy);
     }
     if (m_context.Aborted.load()) return 0;
-    const int lower = node.Best > alpha ? node.Best : -Widest;
-    const int upper = node.Best < beta ? node.Best : Widest;
-    m_table.Store(pos.Mine, pos.Theirs, kind, depth, lower, upper, node.BestFrom, node.BestTo);
-    return node.Best;
+    return worker.Finish(pos, depth, kind, node.Best, alpha, beta, node.BestFrom, node.BestTo);
 }
 
 // Takes the moves of the node shared in `together` until none is left, the node is cut off,
@@ -353,8 +347,7 @@ void FastEngine::HelpTogether(SearchWorker& worker, uint32_t together) {
             const std::lock_guard lock(m_rootMutex);
             if (value > node.Best) {
                 node.Best = value;
-                node.BestFrom =
-                    move.IsFirst && (Cells.Neighbours[move.From] & CellBit(move.To)) ? NoCell : move.From;
+                node.BestFrom = StoredFrom(move.From, move.To);
                 node.BestTo = move.To;
                 node.Alpha = std::max(node.Alpha, value);
             }

@@ -39,17 +39,34 @@ constexpr ByteReachTables BuildByteReachTables() {
 
 inline constexpr ByteReachTables ByteReach = BuildByteReachTables();
 
-inline Reach ReachOf(Bitboard mine, Bitboard empty) {
-    Bitboard near = 0;
-    Bitboard far = 0;
+// Every cell next to a piece of the set, and every cell two away from one (empty or not).
+struct Around {
+    Bitboard Near = 0;
+    Bitboard Far = 0;
+};
+
+inline Around AroundOf(Bitboard pieces) {
+    Around around;
     for (int chunk = 0; chunk < 8; ++chunk) {
-        const unsigned pattern = static_cast<unsigned>(mine >> (8 * chunk)) & 255u;
-        near |= ByteReach.Near[chunk][pattern];
-        far |= ByteReach.Far[chunk][pattern];
+        const unsigned pattern = static_cast<unsigned>(pieces >> (8 * chunk)) & 255u;
+        around.Near |= ByteReach.Near[chunk][pattern];
+        around.Far |= ByteReach.Far[chunk][pattern];
     }
+    return around;
+}
+
+inline Bitboard NearOf(Bitboard pieces) {
+    Bitboard near = 0;
+    for (int chunk = 0; chunk < 8; ++chunk)
+        near |= ByteReach.Near[chunk][static_cast<unsigned>(pieces >> (8 * chunk)) & 255u];
+    return near;
+}
+
+inline Reach ReachOf(Bitboard mine, Bitboard empty) {
+    const Around around = AroundOf(mine);
     Reach reach;
-    reach.Clone = near & empty;
-    reach.JumpOnly = far & empty & ~reach.Clone;
+    reach.Clone = around.Near & empty;
+    reach.JumpOnly = around.Far & empty & ~reach.Clone;
     return reach;
 }
 

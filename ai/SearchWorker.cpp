@@ -41,6 +41,14 @@ inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, in
     return floor;
 }
 
+// Whether a move remembered from another position (the table's hint, a killer) can be played
+// here: its destination is empty and its source is the side's own piece (for a clone, any own
+// piece next to the destination).
+inline bool CanPlay(SidePosition pos, Bitboard empty, int from, int to) {
+    if (to == NoCell || !(empty & CellBit(to))) return false;
+    return from == NoCell ? (Cells.Neighbours[to] & pos.Mine) != 0 : (pos.Mine & CellBit(from)) != 0;
+}
+
 // The shallowest full-width nodes that use the table.
 constexpr int TableFromDepth = 3;
 
@@ -106,10 +114,7 @@ int SearchWorker::LeafValue(SidePosition pos, bool terminalExact, int enough) co
 // `markFirst`, the first generated move once more on its own (its child has another kind).
 int SearchWorker::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const {
     int count = 0;
-    Bitboard near = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
-        near |= Cells.Neighbours[LowestCell(pieces)];
-    for (Bitboard t = near & empty; t; t &= t - 1) {
+    for (Bitboard t = NearOf(pos.Mine) & empty; t; t &= t - 1) {
         const int to = LowestCell(t);
         moves[count++] = {NoCell, static_cast<int8_t>(to),
                           static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
@@ -242,22 +247,15 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind, i
     // Most of these nodes are cut off by their first move, very often by the move that cut
     // off a sibling: try that one before anything about the position is counted.
     const TreeMove killer = m_killers[ply];
-    if (killer.To != NoCell && (empty & CellBit(killer.To)) &&
-        (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
-                               : (pos.Mine & CellBit(killer.From)) != 0)) {
+    if (CanPlay(pos, empty, killer.From, killer.To)) {
         ++m_nodes;
         const int value = -LeafValue(Play(pos, killer.From, killer.To), exactLeaves, -alpha);
         if (value >= beta) return value;
     }
 
-    Bitboard near = 0, far = 0;
-    for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
-        const int cell = LowestCell(pieces);
-        near |= Cells.Neighbours[cell];
-        far |= Cells.Ring2[cell];
-    }
-    near &= empty;
-    far &= empty;
+    const Around around = AroundOf(pos.Mine);
+    const Bitboard near = around.Near & empty;
+    const Bitboard far = around.Far & empty;
     if (!(near | far)) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
     const int difference = PopCount(pos.Mine) - PopCount(pos.Theirs);
 
@@ -386,7 +384,7 @@ int SearchWorker::FullWidthNode(SidePosition pos, int depth, int alpha, int beta
         if (m_aborted) return true;
         if (value > best) {
             best = value;
-            bestFrom = isFirst && (Cells.Neighbours[from] & CellBit(to)) ? NoCell : from;
+            bestFrom = StoredFrom(from, to);
             bestTo = to;
             if (best > alpha) alpha = best;
         }
@@ -395,30 +393,22 @@ int SearchWorker::FullWidthNode(SidePosition pos, int depth, int alpha, int beta
 
     // Stage 1. The move that was best here before, before any move is generated: it often
     // cuts the node off at once.
-    const bool hinted = probe.HintTo != NoCell && (empty & CellBit(probe.HintTo)) &&
-                        (probe.HintFrom == NoCell ? (Cells.Neighbours[probe.HintTo] & pos.Mine) != 0
-                                                  : (pos.Mine & CellBit(probe.HintFrom)) != 0);
+    const bool hinted = CanPlay(pos, empty, probe.HintFrom, probe.HintTo);
     if (hinted && search(probe.HintFrom, probe.HintTo, false))
         return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
 
     // Stage 2. The move that refuted a sibling (the killer), if it is legal here.
     const TreeMove killer = m_killers[ply];
-    const bool killerTried = killer.To != NoCell &&
-                             !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
-                             (empty & CellBit(killer.To)) &&
-                             (killer.From == NoCell ? (Cells.Neighbours[killer.To] & pos.Mine) != 0
-                                                    : (pos.Mine & CellBit(killer.From)) != 0);
+    const bool killerTried = !(hinted && killer.From == probe.HintFrom && killer.To == probe.HintTo) &&
+                             CanPlay(pos, empty, killer.From, killer.To);
     if (killerTried && search(killer.From, killer.To, false))
         return Cutoff(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo, ply);
 
     // Stage 3. The clone of the best immediate gain, found from the clone targets alone.
     int greedyTo = NoCell;
     {
-        Bitboard near = 0;
-        for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1)
-            near |= Cells.Neighbours[LowestCell(pieces)];
         int greedyCaptures = -1;
-        for (Bitboard t = near & empty; t; t &= t - 1) {
+        for (Bitboard t = NearOf(pos.Mine) & empty; t; t &= t - 1) {
             const int to = LowestCell(t);
             const int captures = CapturesAt(to, pos.Theirs);
             if (captures > greedyCaptures) {
@@ -458,7 +448,6 @@ int SearchWorker::Cutoff(SidePosition pos, int depth, int kind, int best, int al
     return Finish(pos, depth, kind, best, alphaAtStart, beta, bestFrom, bestTo);
 }
 
-// Stores what a node learnt and returns its value (nothing is stored once stopped).
 int SearchWorker::Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta,
                          int bestFrom, int bestTo) {
     if (m_aborted) return 0;

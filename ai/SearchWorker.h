@@ -59,6 +59,12 @@ inline SidePosition Play(SidePosition pos, int from, int to) {
     return {pos.Theirs & ~captured, mover};
 }
 
+// The source stored with a node's best move: none for a clone, as every clone to one cell
+// gives one position (a first-generated clone carries its source only to be told apart).
+inline int StoredFrom(int from, int to) {
+    return from != NoCell && (Cells.Neighbours[from] & CellBit(to)) ? NoCell : from;
+}
+
 // What every thread of one search shares: the table, the fixed facts of the search and the
 // stop request. The table only ever holds true bounds of exact values, so whatever one
 // thread stores cannot change what another computes, only how fast.
@@ -105,6 +111,12 @@ class SearchWorker {
     // first, then by immediate gain); the count, 0 when the side has no move.
     int ListFullWidth(SidePosition pos, int depth, int kind, TreeMove* moves);
 
+    // Stores what a node learnt and returns its value: `best` is exact inside
+    // (alphaAtStart, beta), an upper bound at or below it, a lower bound at or above beta.
+    // Nothing is stored once stopped.
+    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
+               int bestTo);
+
   private:
     int AboveLeaves(SidePosition pos, int alpha, int beta, int kind, int ply);
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
@@ -113,8 +125,6 @@ class SearchWorker {
     static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
     int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
                int bestTo, int ply);
-    int Finish(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
-               int bestTo);
 
     SearchContext* m_context = nullptr;
     TranspositionTable* m_table = nullptr;

@@ -186,13 +186,8 @@ int SearchWorker::ListFullWidth(SidePosition pos, int depth, int kind, TreeMove*
     const Bitboard empty = m_playable & ~(pos.Mine | pos.Theirs);
     const bool markFirst = ChildKind(kind, true) != ChildKind(kind, false);
     const int count = GenerateFullWidth(pos, empty, markFirst, moves);
-    OrderMoves(moves, count);
     const TranspositionTable::Probe probe = m_table->Find(pos.Mine, pos.Theirs, kind, depth);
-    for (int i = 0; i < count; ++i)
-        if (!moves[i].IsFirst && moves[i].From == probe.HintFrom && moves[i].To == probe.HintTo) {
-            std::rotate(moves, moves + i, moves + i + 1);
-            break;
-        }
+    OrderWithHint(moves, count, probe.HintFrom, probe.HintTo);
     return count;
 }
 
@@ -212,19 +207,12 @@ void SearchWorker::OrderMoves(TreeMove* moves, int count) {
     std::copy(sorted, sorted + count, moves);
 }
 
-// The move that was best here before first, then by immediate gain (Home Made's lists are
-// short).
-void SearchWorker::MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo) {
-    for (int i = 1; i < count; ++i) { // a stable insertion sort: no buffer to allocate
-        const TreeMove move = moves[i];
-        int j = i;
-        for (; j > 0 && moves[j - 1].Gain < move.Gain; --j)
-            moves[j] = moves[j - 1];
-        moves[j] = move;
-    }
-    if (hintTo == NoCell) return;
+// The move that was best here before first (never the repeated first-generated move, whose
+// child has another kind), then the others by immediate gain.
+void SearchWorker::OrderWithHint(TreeMove* moves, int count, int hintFrom, int hintTo) {
+    OrderMoves(moves, count);
     for (int i = 0; i < count; ++i)
-        if (moves[i].To == hintTo && moves[i].From == hintFrom) {
+        if (!moves[i].IsFirst && moves[i].From == hintFrom && moves[i].To == hintTo) {
             std::rotate(moves, moves + i, moves + i + 1);
             return;
         }
@@ -472,7 +460,7 @@ int SearchWorker::HomeMadeNode(SidePosition pos, int depth, int alpha, int beta,
     TreeMove* moves = m_moves[ply].data();
     const int count = SelectHomeMade(pos, empty, moves);
     if (count == 0) return TerminalScore(pos.Mine, pos.Theirs);
-    MoveHintFirst(moves, count, probe.HintFrom, probe.HintTo);
+    OrderWithHint(moves, count, probe.HintFrom, probe.HintTo);
     if (depth == 1) m_nodes += count;
 
     const int alphaAtStart = alpha;

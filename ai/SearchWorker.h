@@ -122,7 +122,7 @@ class SearchWorker {
     int GenerateFullWidth(SidePosition pos, Bitboard empty, bool markFirst, TreeMove* moves) const;
     int SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* moves) const;
     void OrderMoves(TreeMove* moves, int count);
-    static void MoveHintFirst(TreeMove* moves, int count, int hintFrom, int hintTo);
+    void OrderWithHint(TreeMove* moves, int count, int hintFrom, int hintTo);
     int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
                int bestTo, int ply);
 

@@ -3,6 +3,8 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -18,6 +21,52 @@ namespace {
 // paint and layout requests they cause.
 constexpr QEventLoop::ProcessEventsFlags WindowSystemOnly =
     QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers;
+
+// Holds the socket notifications of the window thread while a wait runs. Qt's GLib event
+// dispatcher, the one used under X11, does not honour ExcludeSocketNotifiers: a socket that
+// became ready during a wait would run its handler in the middle of an animation, and a
+// hang-up would empty the board under the code that is placing or moving its pieces. The
+// filter swallows each activation, turns its notifier off and remembers it; when the
+// outermost wait ends the notifiers are turned on again and, since a socket stays ready
+// until it is read, fire in the event loop's next pass. No owner of a notifier runs
+// meanwhile, so none can have changed it.
+class SocketHold final : public QObject {
+  public:
+    using QObject::QObject;
+
+    // The hold of the application, made on first use and owned by it.
+    static SocketHold& Instance() {
+        static QPointer<SocketHold> hold;
+        if (!hold) {
+            hold = new SocketHold(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(hold);
+        }
+        return *hold;
+    }
+
+    void Begin() { ++m_depth; }
+    void End() {
+        if (--m_depth > 0) return;
+        const std::vector<QPointer<QSocketNotifier>> held = std::move(m_held);
+        m_held.clear();
+        for (const QPointer<QSocketNotifier>& notifier : held)
+            if (notifier) notifier->setEnabled(true);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (m_depth == 0 || event->type() != QEvent::SockAct) return false;
+        auto* notifier = qobject_cast<QSocketNotifier*>(watched);
+        if (!notifier) return false;
+        notifier->setEnabled(false);
+        m_held.emplace_back(notifier);
+        return true;
+    }
+
+  private:
+    int m_depth = 0;
+    std::vector<QPointer<QSocketNotifier>> m_held;
+};
 
 // Serves the window system until `done` holds or the deadline passes. The thread sleeps
 // in the event dispatcher between events; since timers stay queued, an alarm thread wakes
@@ -29,6 +78,8 @@ template <typename Done> void ServeWindowSystemUntil(QDeadlineTimer deadline, Do
         std::this_thread::sleep_for(std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0)));
         return;
     }
+    SocketHold& hold = SocketHold::Instance();
+    hold.Begin();
     std::mutex mutex;
     std::condition_variable finished;
     bool over = false;
@@ -48,6 +99,7 @@ template <typename Done> void ServeWindowSystemUntil(QDeadlineTimer deadline, Do
     }
     finished.notify_one();
     alarm.join();
+    hold.End();
     // Input that came during the wait is still queued, but the window system's event source
     // only looks at its queue again when woken; without this a key pressed during the wait
     // would sit there until the next event from the display.

@@ -10,11 +10,15 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string_view>
+#include <thread>
 
 #include "net/NetworkGame.h"
+#include "rules/GameRecord.h"
 #include "rules/Layouts.h"
 #include "tests/WiringTestSupport.h"
 
@@ -432,6 +436,161 @@ TEST(HeldPort, StartShowsAddressInUseAndKeepsIt) {
     EXPECT_FALSE(server.Form->GameRunning);
     EXPECT_TRUE(server.Form->Start1->isEnabled());
     close(holder);
+}
+
+// What a peer does while the starting pieces are placed with the program's own waits and
+// pace: `AfterMs` after connecting it sends `Bytes` (when any), lets a second caller in when
+// `SecondCaller`, and hangs up when `HangUp` (with a reset when `Reset`). Nothing of it may run
+// in the middle of the placement; afterwards it is handled in order.
+struct PlacementMoment {
+    const char* Name;
+    int AfterMs;
+    std::string Bytes;
+    bool SecondCaller;
+    bool HangUp;
+    bool Reset;
+    QString Status; // afterwards, when the game goes on
+};
+
+void PrintTo(const PlacementMoment& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+void HangUp(int fd, bool reset) {
+    if (reset) {
+        const linger abortive{1, 0};
+        setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    }
+    close(fd);
+}
+
+int PieceCount(const ValueGrid& grid) {
+    return PieceCount(grid, 1) + PieceCount(grid, 2);
+}
+
+class PeerDuringPlacement : public HostilePeer, public testing::WithParamInterface<PlacementMoment> {
+  public:
+    void SetUp() override {
+        server.Platform.RealWaits = true;
+        server.Form->AnimDelay = 10; // the program's pace
+        port = FreePort();
+        MakeNetworkPlayer(*server.Form, 1, port);
+        server.Form->Start1Click();
+        resident = ResidentKb();
+        clock.start();
+    }
+};
+
+TEST_P(PeerDuringPlacement, WaitsItsTurnAndTheGameEndsOrGoesOn) {
+    const PlacementMoment& c = GetParam();
+    peer = ConnectedSocket(port);
+    ASSERT_GE(peer, 0);
+    std::atomic<bool> scriptDone = false;
+    std::atomic<int> second = -1;
+    std::thread script([&, fd = peer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(c.AfterMs));
+        if (!c.Bytes.empty()) send(fd, c.Bytes.data(), c.Bytes.size(), MSG_NOSIGNAL);
+        if (c.SecondCaller) second = ConnectedSocket(port);
+        if (c.HangUp) HangUp(fd, c.Reset);
+        scriptDone = true;
+    });
+    const bool scripted = WaitUntil([&] { return scriptDone.load(); }, 10000);
+    script.join();
+    ASSERT_TRUE(scripted);
+    if (c.HangUp) {
+        peer = -1;
+        ASSERT_TRUE(WaitUntil([&] { return !server.Form->GameRunning; }, 10000));
+        EXPECT_EQ(Status(), "Connection closed by Player 2 ");
+        EXPECT_EQ(PieceCount(server.Grid()), 0) << "a board emptied with its game";
+        EXPECT_FALSE(server.Form->Disconnect1->isEnabled());
+        // The next caller starts a new game.
+        ASSERT_NO_FATAL_FAILURE(ConnectPeer());
+        ASSERT_NO_FATAL_FAILURE(LocalMove());
+        return;
+    }
+    ASSERT_TRUE(WaitUntil([&] { return server.Grid() == StartingGrid(Standard) && AllRead(); }, 10000));
+    expected = StartingGrid(Standard);
+    if (c.SecondCaller) {
+        EXPECT_TRUE(WaitUntil([&] {
+            char byte = 0;
+            return recv(second, &byte, 1, MSG_DONTWAIT) == 0 || errno == ECONNRESET;
+        })) << "the second caller is turned away";
+        close(second);
+    }
+    EXPECT_EQ(Status().startsWith("Connection accepted for 127.0.0.1"), c.Status.isEmpty())
+        << Status().toStdString();
+    if (!c.Status.isEmpty()) EXPECT_EQ(Status(), c.Status);
+    ASSERT_NO_FATAL_FAILURE(ExpectBoundedAndGoingOn());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PeerDuringPlacement,
+    testing::Values(PlacementMoment{"HangsUpAtOnce", 0, "", false, true, false, {}},
+                    PlacementMoment{"HangsUpAfter50ms", 50, "", false, true, false, {}},
+                    PlacementMoment{"ResetsAfter300ms", 300, "", false, true, true, {}},
+                    PlacementMoment{"ChatsThenHangsUp", 100, "#bye", false, true, false, {}},
+                    PlacementMoment{"MovesOutOfTurn", 100, "5-3-5-4-1", false, false, false,
+                                    "Refused move \"5-3-5-4-1\": it is not Player 2's turn"},
+                    PlacementMoment{"SendsGarbage", 100, "\x01zz", false, false, false,
+                                    "Refused move \"\\x01zz\": its fields are not numbers"},
+                    PlacementMoment{"LetsASecondCallerIn", 100, "", true, false, false, {}}));
+
+// A chat line during the placement opens its box after it; the peer hangs up while the box
+// is open, and closing the box returns to a program whose board is emptied, not freed.
+TEST_F(PeerDuringPlacement, AHangUpWhileTheChatBoxIsOpenEndsTheGame) {
+    bool boxSawTheEnd = false;
+    server.Platform.OnMessage = [&](const RecordingPlatform::Message& box) {
+        EXPECT_EQ(box.Text, "hello");
+        EXPECT_EQ(server.Grid(), StartingGrid(Standard)) << "the box opened before the placement ended";
+        HangUp(peer, false);
+        peer = -1;
+        // The modal box serves the events while it is open.
+        boxSawTheEnd = WaitUntil([&] { return !server.Form->GameRunning; });
+    };
+    peer = ConnectedSocket(port);
+    ASSERT_GE(peer, 0);
+    SendRaw(peer, "#hello");
+    ASSERT_TRUE(WaitUntil([&] { return !server.Platform.Messages.empty(); }, 10000));
+    EXPECT_TRUE(boxSawTheEnd);
+    EXPECT_EQ(Status(), "Connection closed by Player 2 ");
+    EXPECT_EQ(PieceCount(server.Grid()), 0);
+    server.Platform.OnMessage = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ConnectPeer());
+    ASSERT_NO_FATAL_FAILURE(LocalMove());
+}
+
+// The connecting copy: the listener accepts and hangs up 0.3 s later, during the placement.
+TEST(ConnectingCopy, AListenerThatHangsUpDuringThePlacementEndsTheGame) {
+    const int port = FreePort();
+    const int listener = BoundSocket(port, true);
+    ASSERT_GE(listener, 0);
+    ASSERT_EQ(listen(listener, 1), 0);
+    TestWindow client;
+    client.Platform.RealWaits = true;
+    client.Form->AnimDelay = 10;
+    MakeNetworkPlayer(*client.Form, 2, port);
+    std::thread script([&] {
+        const int fd = accept(listener, nullptr, nullptr);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        close(fd);
+    });
+    client.Form->Start1->trigger();
+    const bool closed =
+        WaitUntil([&] { return client.Form->LabelState->text() == "Connection closed by Player 1 "; }, 10000);
+    script.join();
+    ASSERT_TRUE(closed) << client.Form->LabelState->text().toStdString();
+    EXPECT_FALSE(client.Form->GameRunning);
+    EXPECT_EQ(PieceCount(client.Grid()), 0);
+    ASSERT_TRUE(client.Form->Start1->isEnabled());
+    // Start connects again and the game begins.
+    client.Form->Start1->trigger();
+    const int again = accept(listener, nullptr, nullptr);
+    ASSERT_GE(again, 0);
+    ASSERT_TRUE(WaitUntil([&] { return client.Form->GameRunning && client.Grid() == StartingGrid(Standard); },
+                          10000));
+    EXPECT_TRUE(client.Form->LabelState->text().startsWith("Connected on local port "));
+    close(again);
+    close(listener);
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -194,4 +197,34 @@ TEST(WindowWait, PaintsWhileTheGameWaitsButRunsNoTimer) {
     EXPECT_FALSE(timerRan) << "a timer ran in the middle of the wait";
     QTest::qWait(20);
     EXPECT_TRUE(timerRan) << "the timer was lost";
+}
+
+TEST(WindowWait, ASocketThatBecomesReadyWaitsItsTurn) {
+    // A socket becomes readable before and during a wait; its handler runs only afterwards,
+    // once for what is waiting, and a wait nested in that handler holds it again.
+    int ends[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+    QSocketNotifier notifier(ends[0], QSocketNotifier::Read);
+    int handled = 0;
+    bool waitedInside = false;
+    QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
+        ++handled;
+        char byte;
+        EXPECT_EQ(read(ends[0], &byte, 1), 1);
+        if (!waitedInside) {
+            waitedInside = true;
+            ASSERT_EQ(write(ends[1], "b", 1), 1);
+            WaitPainting(30);
+            EXPECT_EQ(handled, 1) << "the handler ran again inside its own wait";
+        }
+    });
+    ASSERT_EQ(write(ends[1], "a", 1), 1);
+    WaitPainting(60);
+    EXPECT_EQ(handled, 0) << "the socket's handler ran in the middle of the wait";
+    EXPECT_TRUE(notifier.isEnabled());
+    QTest::qWait(50);
+    EXPECT_EQ(handled, 2) << "a notification held by a wait was lost";
+    EXPECT_TRUE(notifier.isEnabled());
+    close(ends[0]);
+    close(ends[1]);
 }

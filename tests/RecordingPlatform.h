@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "app/Platform.h"
+#include "app/WindowWait.h"
 
-// The platform of tests: records every sound and box, never waits, and answers the input
-// dialog from a queue. OnMessage runs while a box would be open, so a test can act there
-// as a user or a network event could. OnDialog plays the user of a modal dialog: it works
-// the dialog's controls and returns the result; without it every dialog is cancelled.
+// The platform of tests: records every sound and box, waits only when RealWaits is set (then
+// exactly as the program does, serving the window system and holding everything else), and
+// answers the input dialog from a queue. OnMessage runs while a box would be open, so a test
+// can act there as a user or a network event could. OnDialog plays the user of a modal
+// dialog: it works the dialog's controls and returns the result; without it every dialog is
+// cancelled.
 class RecordingPlatform final : public Platform {
   public:
     struct Message {
@@ -25,6 +28,7 @@ class RecordingPlatform final : public Platform {
     std::vector<Message> Messages;
     int WaitCalls = 0;
     int WaitedMilliseconds = 0;
+    bool RealWaits = false;
     // Answers of InputQuery in order; nullopt is Cancel. An empty queue answers Cancel.
     std::deque<std::optional<QString>> InputAnswers;
     std::function<void(const Message&)> OnMessage;
@@ -40,6 +44,7 @@ class RecordingPlatform final : public Platform {
     void Wait(int milliseconds) override {
         ++WaitCalls;
         WaitedMilliseconds += milliseconds;
+        if (RealWaits) WaitPainting(milliseconds);
     }
     void ShowMessage(const QString& caption, const QString& text) override {
         Messages.push_back({caption, text});

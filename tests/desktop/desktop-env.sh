@@ -177,3 +177,32 @@ open_menu() {
         fail "the menu at ($x, $y) did not open"
     sleep 0.2
 }
+
+# A private D-Bus session bus with the accessibility bus on it, so that the game shows its
+# windows to assistive technologies (AT-SPI) and a case can read what a screen reader reads:
+# texts, titles, which windows are open. Call after desktop_start and before game_start.
+accessibility_start() {
+    for tool in dbus-daemon dbus-send /usr/bin/python3; do
+        command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps installs it)"
+    done
+    local address pid pid_value
+    exec {address}<> <(:)
+    exec {pid}<> <(:)
+    dbus-daemon --session --fork --nopidfile --print-address="$address" --print-pid="$pid" ||
+        fail "the session bus did not start"
+    read -r -t 10 -u "$address" DBUS_SESSION_BUS_ADDRESS || fail "the session bus gave no address"
+    read -r -t 10 -u "$pid" pid_value || fail "the session bus gave no process id"
+    exec {address}<&- {pid}<&-
+    export DBUS_SESSION_BUS_ADDRESS
+    DESKTOP_PIDS+=("$pid_value")
+    # The accessibility bus starts on first request; asking for it now means the game finds it
+    # when it starts, instead of registering late or not at all.
+    wait_until 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||
+        fail "the accessibility bus did not start"
+    # The cases that read it are Python scripts run with Debian's own interpreter, which has
+    # the AT-SPI bindings (another python3 first on the PATH may not).
+    /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
+        fail "the AT-SPI bindings for Python are not installed (tools/install-deps installs them)"
+    # Qt exposes its widgets only when a screen reader is known to run, unless told always to.
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}

@@ -1,0 +1,188 @@
+"""The game as a screen reader sees it, over the AT-SPI bus, and a player's mouse and keys
+through xdotool. Used by the desktop cases written in Python; the desktop comes from
+desktop-env.sh (desktop_start, accessibility_start, game_start)."""
+
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, condition, seconds=10.0):
+    """The first true value of condition() within the time, or a Failure naming what."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"{what}: not within {seconds:g} s")
+        time.sleep(0.05)
+
+
+def settled(read):
+    """A reading of the tree that is tried again when an object vanishes under it (a piece
+    removed, a box closed) while it walks."""
+    def reading(*args):
+        for _ in range(20):
+            try:
+                return read(*args)
+            except GLib.Error:
+                time.sleep(0.05)
+        return read(*args)
+    reading.__doc__ = read.__doc__
+    return reading
+
+
+def game_alive():
+    pid = int(os.environ["GAME_PID"])
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().split(") ", 1)[1][0] != "Z"
+    except OSError:
+        return False
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == "tessaron":
+            return app
+    return None
+
+
+def children(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield child
+
+
+def walk(node):
+    yield node
+    for child in children(node):
+        yield from walk(child)
+
+
+def role(node):
+    return node.get_role_name()
+
+
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
+@settled
+def windows():
+    """The game's top-level windows that are on screen: the main window, boxes, dialogs."""
+    app = application()
+    return [w for w in children(app) if showing(w)] if app else []
+
+
+@settled
+def main_window():
+    return next((w for w in windows() if w.get_name().startswith("Tessaron ")), None)
+
+
+@settled
+def status_text():
+    """The status line at the bottom: the one label that sits in a frame of its own."""
+    window = main_window()
+    if not window:
+        return None
+    for node in walk(window):
+        if role(node) == "label":
+            parent = node.get_parent()
+            if parent is not None and role(parent) == "frame":
+                return node.get_name()
+    return None
+
+
+@settled
+def board():
+    """The two score captions and the number of pieces on the board surface."""
+    window = main_window()
+    for node in walk(window):
+        labels = [c for c in children(node) if role(c) == "label"]
+        if len(labels) == 2:
+            fillers = [c for c in children(node) if role(c) == "filler" and showing(c)]
+            # The two player markers are fillers of the surface too.
+            return labels[0].get_name(), labels[1].get_name(), len(fillers) - 2
+    raise Failure("no board surface with two score captions")
+
+
+@settled
+def boxes():
+    """The open windows other than the main window, as (title, texts of their labels)."""
+    found = []
+    for window in windows():
+        if window.get_name().startswith("Tessaron "):
+            continue
+        texts = [n.get_name() for n in walk(window) if role(n) == "label" and n.get_name()]
+        found.append((window.get_name(), texts, window))
+    return found
+
+
+def centre(node):
+    extents = node.get_extents(Atspi.CoordType.SCREEN)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True)
+
+
+def click(node):
+    x, y = centre(node)
+    xdotool("mousemove", x, y, "click", 1)
+
+
+def find(root, wanted_role, name):
+    return next((n for n in walk(root) if role(n) == wanted_role and n.get_name() == name), None)
+
+
+def choose(title, item):
+    """Opens a menu of the main window with a click on its title, and clicks one of its items."""
+    window = wait_for("the main window", main_window)
+    bar = next(n for n in walk(window) if role(n) == "menu bar")
+    menu = find(bar, "menu item", title)
+    click(menu)
+    entry = wait_for(f"{title} > {item} on screen",
+                     lambda: next((n for n in walk(menu) if role(n) == "menu item" and n.get_name() == item
+                                   and showing(n) and n.get_extents(Atspi.CoordType.SCREEN).width > 0), None))
+    time.sleep(0.2)
+    click(entry)
+
+
+def run_cases(cases):
+    """Runs each case in turn; a case raises Failure to fail. Prints a line a case. With CASE
+    set, only the case of that name runs."""
+    failed = 0
+    for name, case in cases:
+        if os.environ.get("CASE", name) != name:
+            continue
+        started = time.monotonic()
+        try:
+            detail = case()
+            print(f"ok   {name} ({time.monotonic() - started:.1f} s){': ' + detail if detail else ''}", flush=True)
+        except Failure as failure:
+            failed += 1
+            print(f"FAIL {name}: {failure}", flush=True)
+        if not game_alive():
+            print(f"FAIL {name}: the game is no longer running", flush=True)
+            return 1
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit("a module for the desktop cases")

@@ -91,7 +91,10 @@ void TForm1::CreateMenus() {
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
     connect(Player12, &QAction::triggered, this, [this] { Player12Click(); });
     // The Sound item toggles its own check mark; the game follows it.
-    connect(Player1, &QAction::triggered, this, [this](bool checked) { SoundOn = checked; });
+    connect(Player1, &QAction::triggered, this, [this](bool checked) {
+        SoundOn = checked;
+        m_platform.SetSoundOn(SoundOn);
+    });
     connect(BoardGroup, &QActionGroup::triggered, this, [this](QAction* item) { StandardClick(item); });
     connect(Networkinfod1, &QAction::triggered, this, [this] { Networkinfod1Click(); });
     connect(AboutTessaron1, &QAction::triggered, this, [this] { AboutTessaron1Click(); });
@@ -110,6 +113,8 @@ void TForm1::CreateControls() {
 
     m_surface = new BoardSurface(*this, client);
     layout->addWidget(m_surface, 1);
+    // The window goes no smaller than a board whose pieces can still be clicked.
+    m_surface->setMinimumSize(MinimumSurfaceSize().expandedTo({MinimumOuterWidth, 0}));
 
     Score1 = new QLabel(m_surface);
     Score2 = new QLabel(m_surface);
@@ -184,7 +189,7 @@ void TForm1::Start1Click() {
                        Options->EditPortServer->text());
     } else {
         // A local game: a running one is dropped and the layout placed afresh.
-        if (GameRunning) VideDamier();
+        if (GameRunning || Moves->FinalPositionShown()) VideDamier();
         GameRunning = true;
         MettreLesPions();
     }
@@ -265,6 +270,7 @@ void TForm1::ApplySettings(const ProfileState& state) {
     Config = state.Config;
     SoundOn = state.SoundOn;
     Player1->setChecked(SoundOn);
+    m_platform.SetSoundOn(SoundOn);
     // Taken as stored; only 2 and 3 move the check mark, any other value leaves Standard.
     ChosenVariant = state.ChosenVariant;
     if (ChosenVariant == 2) American->setChecked(true);

@@ -110,6 +110,9 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     NetworkGame& network() { return m_network; }
     const HoleList& holes() const { return m_holes; }
     BoardSurface* surface() const { return m_surface; }
+    // Where the board's geometry (view/BoardGeometry.h) stands on the surface: moved right
+    // to centre a board of hex size above 20 (BoardShift).
+    QPoint BoardOffset() const { return {m_boardShift, 0}; }
 
     // Menu commands.
     void Start1Click();                // Game > Start
@@ -205,6 +208,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // latest one belongs to a game that is gone.
     uint64_t m_boardGeneration = 0;
     bool m_closing = false;
+    // How far right the board stands to be centred in a wide surface (BoardShift).
+    int m_boardShift = 0;
     std::vector<SearchJob*> m_runningSearches;
     // Set by a successful CreateEnv; the settings are stored through it at close.
     TProfile* m_profile = nullptr;

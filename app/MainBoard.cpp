@@ -92,7 +92,8 @@ void TForm1::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
     cell.Piece = piece;
     AddToScore(owner, +1);
     for (int frame = 1; frame <= AnimFrames; ++frame) {
-        ShowPieceAt(piece, GrowFrameBox(fromRow, fromCol, row, col, HexSize, frame));
+        ShowPieceAt(piece,
+                    GrowFrameBox(fromRow, fromCol, row, col, HexSize, frame).translated(BoardOffset()));
         m_platform.Wait(AnimDelay);
     }
     piece->OnMouseDown = [this](PieceObject* clicked) { Shape1MouseDown(clicked); };
@@ -115,7 +116,8 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         piece->raise();
         const int side = piece->width();
         for (int frame = 1; frame <= AnimFrames; ++frame) {
-            ShowPieceAt(piece, SlideFrameBox(fromRow, fromCol, toRow, toCol, side, HexSize, frame));
+            ShowPieceAt(piece, SlideFrameBox(fromRow, fromCol, toRow, toCol, side, HexSize, frame)
+                                   .translated(BoardOffset()));
             m_platform.Wait(AnimDelay);
         }
         m_board(toRow, toCol).Piece = piece;
@@ -148,7 +150,7 @@ void TForm1::RepositionnnePions() {
         for (int col = 1; col <= 9; ++col) {
             const Cell& cell = m_board(row, col);
             if ((cell.Value == 1 || cell.Value == 2) && cell.Piece)
-                cell.Piece->setGeometry(PieceBox(row, col, HexSize));
+                cell.Piece->setGeometry(PieceBox(row, col, HexSize).translated(BoardOffset()));
         }
     const ScoreAreaLayout area = ScoreArea(HexSize);
     Player1Marker->setGeometry(area.Player1MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);
@@ -163,10 +165,12 @@ void TForm1::ColorHex(int row, int col, const QColor& colour) {
     else
         m_highlights.insert(CellKey(row, col), colour);
     // Drawn at once: the hover light must follow the pointer without waiting for a paint.
-    m_surface->repaint(CellHexagon(row, col, HexSize).boundingRect().adjusted(-1, -1, 1, 1));
+    m_surface->repaint(
+        CellHexagon(row, col, HexSize).boundingRect().translated(BoardOffset()).adjusted(-1, -1, 1, 1));
 }
 
 void TForm1::FormPaint(QPainter& painter) {
+    painter.translate(BoardOffset());
     PaintBoard(painter, m_holes, HexSize, m_surface->palette().color(QPalette::Window), m_highlights);
     if (Moves) Moves->PaintOverlay(painter);
 }
@@ -176,10 +180,15 @@ void TForm1::FormResize() {
     int size = HexSizeFor(outer.width(), outer.height());
     // The window's rule can give a board larger than the surface left between the menu
     // bar and the bottom line (at 1200 x 900 it would); the whole board stays on screen.
+    // A short wide window would give less than the smallest playable size, which the
+    // surface's minimum size always holds.
+    size = std::max(size, MinimumHexSize);
     if (m_surface->isVisible())
         size = std::min(size, LargestHexSizeInside(m_surface->width(), m_surface->height()));
-    if (size == HexSize) return;
+    const int shift = BoardShift(m_surface->width(), size);
+    if (size == HexSize && shift == m_boardShift) return;
     HexSize = size;
+    m_boardShift = shift;
     RepositionnnePions();
     m_surface->update();
 }

@@ -31,7 +31,7 @@ void TForm1::Shape1MouseDown(PieceObject* piece) {
 void TForm1::FormMouseMove(int x, int y) {
     // Nothing is lit while no game runs or the computer is thinking.
     if (!GameRunning || ComputerBusy) return;
-    const CellPos cell = HitTest(x, y, HexSize);
+    const CellPos cell = HitTest(x - m_boardShift, y, HexSize);
     // The offset back to the piece, as text, against the two offset sets.
     bool lit = false;
     if (PieceSelected && CellValid(cell.Row, cell.Col) && m_board(cell.Row, cell.Col).Value == Empty) {

@@ -96,6 +96,7 @@ void TMovesMenu::GameStarted() {
     m_playedLocally = m_playedLocally || m_form.Config.NetworkRole == 0;
     m_active = true;
     m_ended = false;
+    m_final = false;
     Changed();
 }
 
@@ -114,6 +115,7 @@ void TMovesMenu::BoardEmptied() {
     m_endable = m_active;
     m_active = false;
     m_ended = false;
+    m_final = false;
     Changed();
 }
 
@@ -123,7 +125,11 @@ void TMovesMenu::GameEnded() {
 }
 
 void TMovesMenu::PlayersChanged() {
-    Refresh();
+    // An ended game belongs to the players who played it: with new ones (or a network role)
+    // neither Undo nor Save may bring it back, and its final position leaves the board.
+    if (m_final) m_form.VideDamier();
+    m_ended = false;
+    Changed();
 }
 
 void TMovesMenu::Changed() {
@@ -133,7 +139,7 @@ void TMovesMenu::Changed() {
 }
 
 void TMovesMenu::PaintOverlay(QPainter& painter) const {
-    if (!ShowLastMove() || !m_active || !m_form.GameRunning || m_record.Cursor() == 0) return;
+    if (!ShowLastMove() || !m_active || !(m_form.GameRunning || m_final) || m_record.Cursor() == 0) return;
     const Move& last = m_record.Moves()[m_record.Cursor() - 1];
     painter.setPen(QPen(LastMoveOutlineColor, 3));
     painter.setBrush(Qt::NoBrush);
@@ -156,6 +162,9 @@ bool TMovesMenu::IsStop(std::size_t ply) const {
 std::optional<std::size_t> TMovesMenu::UndoTarget() const {
     for (std::size_t ply = m_record.Cursor(); ply-- > 0;)
         if (IsStop(ply)) return ply;
+    // After the result of a game in which no person was to move (two computers), Undo
+    // brings back its final position instead of leaving the board empty for good.
+    if (m_ended && !m_final && m_record.Size() > 0) return m_record.Size();
     return std::nullopt;
 }
 
@@ -181,9 +190,24 @@ void TMovesMenu::GoToPly(std::size_t ply) {
         m_moveList->Show(m_record, RecordLive());
         return;
     }
+    // The final position of an ended game is shown as it ended: played on, it would only
+    // end again.
+    if (m_ended && ply == m_record.Size()) {
+        ShowFinalPosition();
+        return;
+    }
     m_record.GoTo(ply);
     ShowPosition();
     ContinueGame();
+}
+
+void TMovesMenu::ShowFinalPosition() {
+    m_record.GoTo(m_record.Size());
+    ShowPosition();
+    m_form.GameRunning = false;
+    m_ended = true;
+    m_final = true;
+    Changed();
 }
 
 // Sets the record's position on the board at once: a running search is stopped and its
@@ -202,7 +226,7 @@ void TMovesMenu::ShowPosition() {
             auto* piece = new PieceObject(owner, form.surface());
             cell.Piece = piece;
             piece->setCell(row, col);
-            piece->setGeometry(PieceBox(row, col, form.HexSize));
+            piece->setGeometry(PieceBox(row, col, form.HexSize).translated(form.BoardOffset()));
             piece->OnMouseDown = [&form](PieceObject* clicked) { form.Shape1MouseDown(clicked); };
             piece->show();
         }

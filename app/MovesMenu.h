@@ -76,6 +76,9 @@ class TMovesMenu final : public QObject {
     const GameRecord& record() const { return m_record; }
     // The record follows the game on the board (or the game that just ended).
     bool RecordLive() const { return m_active || m_ended; }
+    // The ended game's final position is on the board, the game over (Undo after the result
+    // of a game in which no person was ever to move).
+    bool FinalPositionShown() const { return m_final; }
     // The hint on show, if any.
     std::optional<Move> shownHint() const { return m_hint; }
     TMoveList* moveList() const { return m_moveList; }
@@ -94,6 +97,7 @@ class TMovesMenu final : public QObject {
     bool MayHint() const;
     bool MaySaveOrOpen() const;
     void ShowPosition();
+    void ShowFinalPosition();
     void ContinueGame();
     void LoadGame(SavedGame game);
     void ClearHint();
@@ -105,6 +109,7 @@ class TMovesMenu final : public QObject {
     bool m_active = false;        // the record follows the running game
     bool m_ended = false;         // the record holds a game that ended with its result
     bool m_endable = false;       // the record was live when the board was last emptied
+    bool m_final = false;         // the ended game's final position is shown, the game over
     bool m_playedLocally = false; // a local game was started, opened or resumed in this run
     std::optional<Move> m_hint;
     QPointer<PieceObject> m_hintPiece; // followed by the object: it may move or go

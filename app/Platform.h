@@ -16,6 +16,9 @@ class Platform {
     // at once; the sound replaces one still playing. A missing file or a machine without
     // audio output stays silent.
     virtual void PlaySound(const QString& fileName) = 0;
+    // Whether sounds may be played from now on: the audio stream is held only while they
+    // may, so that the sound server can suspend the device meanwhile.
+    virtual void SetSoundOn(bool) {}
 
     // Blocks the window thread for the given time; events wait until afterwards.
     virtual void Wait(int milliseconds) = 0;

@@ -38,10 +38,7 @@ SoundQueue::Samples ReadSound(const QString& fileName) {
 
 } // namespace
 
-QtPlatform::QtPlatform() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!device.isNull()) m_sound = std::make_unique<SoundOutput>(device);
-}
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() = default;
 
@@ -52,6 +49,16 @@ void QtPlatform::PlaySound(const QString& fileName) {
     // Read once and kept: reading a file for every placement would delay the sound.
     if (!samples) samples = ReadSound(fileName);
     if (samples) m_sound->Play(samples);
+}
+
+void QtPlatform::SetSoundOn(bool on) {
+    if (!on) {
+        m_sound.reset();
+        return;
+    }
+    if (m_sound) return;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!device.isNull()) m_sound = std::make_unique<SoundOutput>(device);
 }
 
 void QtPlatform::Wait(int milliseconds) {

@@ -2,8 +2,11 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QIODevice>
+#include <QSemaphore>
 
 namespace {
 
@@ -11,6 +14,8 @@ namespace {
 // the queued silence, and the feeding thread, woken every 20 ms, may be late by most of
 // it on a busy machine before the output runs dry and clicks.
 constexpr int BufferMilliseconds = 80;
+// The longest the window thread waits for a new stream to run steadily.
+constexpr int SettleMilliseconds = 1000;
 
 // The queue seen by the audio sink as an endless sequential device that it pulls from.
 class QueueDevice final : public QIODevice {
@@ -41,6 +46,9 @@ class SoundOutput::Thread final : public QThread {
     Thread(QAudioDevice device, std::shared_ptr<SoundQueue> queue)
         : m_device(std::move(device)), m_queue(std::move(queue)) {}
 
+    // Released once the sink has been started, or has failed to start.
+    QSemaphore Opened;
+
   protected:
     void run() override {
         QAudioFormat format;
@@ -55,6 +63,15 @@ class SoundOutput::Thread final : public QThread {
         sink.setBufferSize(format.bytesForDuration(BufferMilliseconds * 1000));
         // A sink that cannot open stays stopped: the game goes on in silence.
         sink.start(&source);
+        // A stream that has just opened pulls unevenly while the server fills its buffers,
+        // and a sound queued meanwhile could be replaced before it is heard: the window
+        // thread waits until the stream has run steadily for a few buffers.
+        QElapsedTimer opening;
+        opening.start();
+        while (sink.state() != QAudio::StoppedState && opening.elapsed() < SettleMilliseconds &&
+               sink.processedUSecs() < qint64(4) * BufferMilliseconds * 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        Opened.release();
         exec();
         sink.stop();
     }
@@ -68,6 +85,8 @@ SoundOutput::SoundOutput(QAudioDevice device)
     : m_queue(std::make_shared<SoundQueue>()),
       m_thread(std::make_unique<Thread>(std::move(device), m_queue)) {
     m_thread->start();
+    // A sound server that does not answer leaves the game silent, not hung.
+    (void)m_thread->Opened.tryAcquire(1, 2000);
 }
 
 SoundOutput::~SoundOutput() {

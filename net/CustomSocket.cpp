@@ -237,6 +237,13 @@ QString TCustomSocket::PeerPortOf(int Socket) const {
     return PortText(EndOf(Socket, getpeername));
 }
 
+bool TCustomSocket::ConnectedToItself(int Socket) const {
+    const std::optional<sockaddr_in> local = EndOf(Socket, getsockname);
+    const std::optional<sockaddr_in> peer = EndOf(Socket, getpeername);
+    return local && peer && local->sin_port == peer->sin_port &&
+           local->sin_addr.s_addr == peer->sin_addr.s_addr;
+}
+
 QString TCustomSocket::LocalHostName() {
     char name[128] = {};
     if (gethostname(name, sizeof name - 1) != 0) {

@@ -74,6 +74,9 @@ class TCustomSocket : public QObject {
     QString LocalPortOf(int Socket) const;
     QString PeerAddressOf(int Socket) const;
     QString PeerPortOf(int Socket) const;
+    // Whether both ends of `Socket` are the same address and port: a client that bound the
+    // port it connects to, with nobody listening there, is joined by Linux to itself.
+    bool ConnectedToItself(int Socket) const;
     QString LocalHostName();
     // The address other machines can reach this one at: the host name's address, or, when
     // that is a loopback address, the first IPv4 address of an interface that is up.

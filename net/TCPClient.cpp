@@ -51,6 +51,12 @@ bool TTCPClient::BindCountingDown() {
 }
 
 void TTCPClient::Ready(int Socket) {
+    // A connection to itself is no connection: nobody was listening on the port.
+    if (ConnectedToItself(Socket)) {
+        Close();
+        ReportError(SocketError::ConnectionRefused);
+        return;
+    }
     if (!m_notifications->Select(Socket, SocketEvent::ReadClose)) {
         ReportError(SocketError::NoBufferSpace);
         return;

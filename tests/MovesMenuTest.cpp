@@ -152,6 +152,49 @@ TEST_F(MovesMenu, AfterTheResultUndoTakesBackTheLastMoveAndTheGameRunsAgain) {
     ExpectBoardConsistent();
 }
 
+// Two computers: after the result Undo shows the final position, game over, and the board,
+// the Move List, Show Last Move and Save all agree on it; Start clears it.
+TEST_F(MovesMenu, AfterAComputersGameUndoShowsTheFinalPositionAndEverythingAgrees) {
+    form->Config.Level[1] = form->Config.Level[2] = 1;
+    StartGame(American, true, true);
+    ASSERT_FALSE(form->GameRunning);
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    const std::size_t moves = this->moves().record().Size();
+    ASSERT_GT(moves, 0u);
+    ASSERT_TRUE(this->moves().Undo1->isEnabled());
+    this->moves().Undo1->trigger();
+    EXPECT_EQ(platform.Messages.size(), 1u) << "no second result";
+    EXPECT_FALSE(form->GameRunning);
+    EXPECT_TRUE(this->moves().FinalPositionShown());
+    EXPECT_EQ(CopyToValueGrid(form->board()), this->moves().record().At(moves).Grid);
+    ExpectBoardConsistent();
+    EXPECT_FALSE(this->moves().Undo1->isEnabled());
+    EXPECT_FALSE(this->moves().Redo1->isEnabled());
+    EXPECT_TRUE(this->moves().SaveGame1->isEnabled());
+    EXPECT_EQ(this->moves().moveList()->Lines->currentRow(), int(moves));
+    this->moves().SetShowLastMove(true);
+    const Move& last = this->moves().record().Moves().back();
+    const QImage shot = form->surface()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(CellAnchor(last.ToRow, last.ToCol, form->HexSize) + QPoint(form->HexSize, 0)),
+              LastMoveOutlineColor);
+    form->Start1Click();
+    EXPECT_FALSE(this->moves().FinalPositionShown());
+    ExpectBoardConsistent();
+}
+
+// New players take the ended game away: nothing of it is left to Undo or Save.
+TEST_F(MovesMenu, NewPlayersEndTheRecordOfAnEndedGame) {
+    form->Config.Level[1] = form->Config.Level[2] = 1;
+    StartGame(American, true, true);
+    moves().Undo1->trigger();
+    form->ApplyPlayers(form->Config);
+    EXPECT_FALSE(moves().RecordLive());
+    EXPECT_FALSE(moves().Undo1->isEnabled());
+    EXPECT_FALSE(moves().SaveGame1->isEnabled());
+    EXPECT_EQ(CountValue(CopyToValueGrid(form->board()), 1) + CountValue(CopyToValueGrid(form->board()), 2),
+              0);
+}
+
 TEST_F(MovesMenu, UndoIsOffBeforeAGameAndInANetworkGame) {
     EXPECT_FALSE(moves().Undo1->isEnabled());
     EXPECT_FALSE(moves().Redo1->isEnabled());

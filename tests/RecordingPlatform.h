@@ -40,7 +40,11 @@ class RecordingPlatform final : public Platform {
     // Answers of AskFileName in order; an empty queue answers Cancel (an empty path).
     std::deque<QString> FileAnswers;
 
+    // Every SetSoundOn, in order: whether the audio stream was to be held.
+    std::vector<bool> SoundSwitches;
+
     void PlaySound(const QString& fileName) override { Sounds.append(fileName); }
+    void SetSoundOn(bool on) override { SoundSwitches.push_back(on); }
     void Wait(int milliseconds) override {
         ++WaitCalls;
         WaitedMilliseconds += milliseconds;

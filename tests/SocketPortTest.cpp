@@ -142,4 +142,34 @@ TEST(ListeningPort, IsReusableAtOnceAfterClose) {
     EXPECT_TRUE(log.Errors.empty());
 }
 
+// With nobody listening on 1024, the client that binds 1024 and connects there would be
+// joined to itself: that is refused, and nothing is connected.
+TEST(LocalPortCountdown, AConnectionToItselfIsRefused) {
+    const int probe = BoundSocket(1024);
+    if (probe == -1) GTEST_SKIP() << "port 1024 is in use";
+    close(probe);
+    TTCPClient client;
+    EventLog log;
+    EXPECT_EQ(AuthorizedLocalPort(client, 1024, log), "");
+    ASSERT_EQ(log.Errors, std::vector<int>{10061});
+    EXPECT_EQ(log.ErrorTexts.front(), "Connection refused");
+    EXPECT_EQ(client.SocketHandle, -1);
+}
+
+// SO_REUSEADDR does not let a second listener share a port that is listened on.
+TEST(ListeningPort, ALiveListenerStillHoldsThePort) {
+    const int port = FreePort();
+    const int holder = BoundSocket(port, true);
+    ASSERT_NE(holder, -1);
+    ASSERT_EQ(listen(holder, 1), 0);
+    TTCPServer server;
+    EventLog log;
+    log.Watch(server);
+    server.Port = QString::number(port);
+    EXPECT_TRUE(server.Listen().isEmpty());
+    EXPECT_EQ(log.Errors, std::vector<int>{10048});
+    EXPECT_NE(server.Status, ssListening);
+    close(holder);
+}
+
 } // namespace

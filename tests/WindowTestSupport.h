@@ -47,10 +47,12 @@ class WindowTest : public testing::Test {
     static QPoint CentreOf(CellPos cell, int hexSize) {
         return CellAnchor(cell.Row, cell.Col, hexSize) + QPoint(hexSize, hexSize);
     }
-    void HoverOver(CellPos cell) { SendMouse(QEvent::MouseMove, CentreOf(cell, form->HexSize)); }
+    void HoverOver(CellPos cell) {
+        SendMouse(QEvent::MouseMove, CentreOf(cell, form->HexSize) + form->BoardOffset());
+    }
     void PressAt(CellPos cell, Qt::MouseButton button = Qt::LeftButton) {
-        SendMouse(QEvent::MouseButtonPress, CentreOf(cell, form->HexSize), button);
-        SendMouse(QEvent::MouseButtonRelease, CentreOf(cell, form->HexSize), button);
+        SendMouse(QEvent::MouseButtonPress, CentreOf(cell, form->HexSize) + form->BoardOffset(), button);
+        SendMouse(QEvent::MouseButtonRelease, CentreOf(cell, form->HexSize) + form->BoardOffset(), button);
     }
     // Select, hover, click: a whole human move with the mouse.
     void PlayByMouse(const Move& move, Qt::MouseButton button = Qt::LeftButton) {
@@ -92,7 +94,8 @@ class WindowTest : public testing::Test {
                     EXPECT_EQ(cell.Piece->owner(), cell.Value) << row << "," << col;
                     EXPECT_EQ(cell.Piece->row(), row);
                     EXPECT_EQ(cell.Piece->col(), col);
-                    EXPECT_EQ(cell.Piece->geometry(), PieceBox(row, col, form->HexSize));
+                    EXPECT_EQ(cell.Piece->geometry(),
+                              PieceBox(row, col, form->HexSize).translated(form->BoardOffset()));
                     ++counts[cell.Value];
                 } else {
                     EXPECT_EQ(cell.Piece, nullptr) << row << "," << col;

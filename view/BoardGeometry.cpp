@@ -28,6 +28,15 @@ int LargestHexSizeInside(int surfaceWidth, int surfaceHeight) {
     return std::max(1, std::min(byWidth, byHeight));
 }
 
+int BoardShift(int surfaceWidth, int hexSize) {
+    if (hexSize <= 20) return 0;
+    return std::max(0, (surfaceWidth - 1 - 28 * hexSize) / 2);
+}
+
+QSize MinimumSurfaceSize() {
+    return {BoardLeft(MinimumHexSize) + 27 * MinimumHexSize + 1, BoardTop + 18 * MinimumHexSize + 1};
+}
+
 QPoint CellAnchor(int row, int col, int hexSize) {
     return {BoardLeft(hexSize) + 3 * hexSize * (row - 1),
             BoardTop + 2 * hexSize * (col - 1) - (row - 5) * hexSize};

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <QSize>
 
 #include "rules/ValueGrid.h"
 
@@ -19,6 +20,18 @@ inline constexpr int AnimFrames = 10;
 constexpr int BoardLeft(int hexSize) {
     return hexSize > 20 ? hexSize : 20;
 }
+
+// How far right the whole board moves to stand in the middle of a surface of the given
+// width: nothing up to S = 20 (the board stays at its origin), then half the room left
+// beside the board, which spans x from 0 to 28 S.
+int BoardShift(int surfaceWidth, int hexSize);
+
+// The smallest hex size the main window allows: pieces still large enough to click.
+inline constexpr int MinimumHexSize = 8;
+// The smallest surface that holds the board at MinimumHexSize, and the smallest outer window
+// width whose width rule (HexSizeFor) gives it.
+QSize MinimumSurfaceSize();
+inline constexpr int MinimumOuterWidth = 30 + 27 * MinimumHexSize;
 
 // The hex size for a window of the given outer size (frame, caption and menu included):
 // limited by the width when 1.3 x H >= W, else by the height; never below 1.

@@ -519,7 +519,9 @@ TEST_P(PeerDuringPlacement, WaitsItsTurnAndTheGameEndsOrGoesOn) {
     }
     EXPECT_EQ(Status().startsWith("Connection accepted for 127.0.0.1"), c.Status.isEmpty())
         << Status().toStdString();
-    if (!c.Status.isEmpty()) EXPECT_EQ(Status(), c.Status);
+    if (!c.Status.isEmpty()) {
+        EXPECT_EQ(Status(), c.Status);
+    }
     ASSERT_NO_FATAL_FAILURE(ExpectBoundedAndGoingOn());
 }
 

@@ -51,7 +51,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateMenus() {
-    // The captions stand as the game names them; the Moves menu adds shortcuts and mnemonics.
+    // The captions stand as the game names them, without shortcuts; the Moves menu adds the
+    // titles' mnemonics.
     Game1 = menuBar()->addMenu("Game");
     Start1 = Game1->addAction("Start");
     SendMessage1 = Game1->addAction("Send Message");
@@ -93,6 +94,7 @@ void TForm1::CreateMenus() {
     // The Sound item toggles its own check mark; the game follows it.
     connect(Player1, &QAction::triggered, this, [this](bool checked) { SoundOn = checked; });
     connect(BoardGroup, &QActionGroup::triggered, this, [this](QAction* item) { StandardClick(item); });
+    connect(HelpTopics1, &QAction::triggered, this, [this] { HelpTopics1Click(); });
     connect(Networkinfod1, &QAction::triggered, this, [this] { Networkinfod1Click(); });
     connect(AboutTessaron1, &QAction::triggered, this, [this] { AboutTessaron1Click(); });
 }
@@ -274,6 +276,11 @@ void TForm1::ApplySettings(const ProfileState& state) {
     // A loaded network role shows the status line at once, as confirming the Players dialog
     // would: otherwise the listening state and every connection failure after Start go unseen.
     ShowNetworkStatus(Config.NetworkRole != 0);
+}
+
+void TForm1::HelpTopics1Click() {
+    // The rules window of the Moves menu: an enabled Help item must lead somewhere.
+    Moves->HowToPlay1Click();
 }
 
 void TForm1::Networkinfod1Click() {

@@ -320,8 +320,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-    // An unfinished local game is kept for the next run before anything stops it.
-    if (!m_closing) Moves->KeepForResume();
+    const bool firstClose = !m_closing;
     // Every running search gives up, and no loop of turns starts another one.
     StopSearch = true;
     m_closing = true;
@@ -336,6 +335,9 @@ void TForm1::FormClose() {
             m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
         }
     }
+    // Then an unfinished local game is kept beside the settings for the next run. Stopping
+    // the searches changed neither the board nor the record.
+    if (firstClose) Moves->KeepForResume();
     m_network.CloseSockets();
 }
 

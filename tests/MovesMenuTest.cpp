@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
@@ -305,6 +306,27 @@ TEST_F(MovesMenu, AnUnfinishedGameIsKeptAtCloseAndResumed) {
     again.GameRunning = false;
     again.close();
     EXPECT_FALSE(QFile::exists(dir.filePath("lastgame.tgame")));
+}
+
+// At close the settings come first, then the unfinished game: while a failed save of the
+// settings is being reported, the game is not kept yet.
+TEST_F(MovesMenu, TheUnfinishedGameIsKeptAfterTheSettings) {
+    QTemporaryDir dir;
+    TProfile profile(dir.filePath("registry.reg").toStdString());
+    ASSERT_TRUE(form->CreateEnv(profile));
+    // A directory in the settings file's place: storing the settings fails.
+    ASSERT_TRUE(QFile::remove(dir.filePath("registry.reg")) && QDir(dir.path()).mkdir("registry.reg"));
+    StartGame(Standard, false, false);
+    std::mt19937 random(3);
+    ASSERT_TRUE(PlayRandomMove(random));
+    bool keptBeforeSettings = true;
+    platform.OnMessage = [&](const RecordingPlatform::Message&) {
+        keptBeforeSettings = QFile::exists(dir.filePath("lastgame.tgame"));
+    };
+    form->close();
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    EXPECT_FALSE(keptBeforeSettings);
+    EXPECT_TRUE(QFile::exists(dir.filePath("lastgame.tgame")));
 }
 
 TEST_F(MovesMenu, TheMoveListShowsTheMovesAndAClickGoesThere) {

@@ -296,8 +296,9 @@ bool TMovesMenu::MaySaveOrOpen() const {
 
 void TMovesMenu::SaveGame1Click() {
     if (!MaySaveOrOpen() || !RecordLive()) return;
-    const QString path = m_form.platform().AskFileName(true, "Save Game", GameFileFilter);
-    if (path.isEmpty()) return;
+    const QString asked = m_form.platform().AskFileName(true, "Save Game", GameFileFilter);
+    if (asked.isEmpty()) return;
+    const QString path = WithGameSuffix(asked);
     const QString failure = WriteGameFile(path, GameText(m_variant, m_form.Config, m_record));
     if (!failure.isEmpty()) m_form.platform().ShowMessage("Save Game", failure);
 }

@@ -237,6 +237,12 @@ TEST_F(MovesMenu, SaveAndOpenRestoreTheGameAndABadFileLeavesItUntouched) {
     platform.FileAnswers = {dir.filePath("one.tgame")};
     moves().SaveGame1->trigger();
     ASSERT_TRUE(platform.Messages.empty());
+    // A name without a suffix gets the one Open Game's filter shows; another is kept.
+    platform.FileAnswers = {dir.filePath("two"), dir.filePath("three.txt")};
+    moves().SaveGame1->trigger();
+    moves().SaveGame1->trigger();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"one.tgame", "three.txt", "two.tgame"}));
 
     StartGame(Standard, false, true); // another game with other players
     PlayRandomMove(random);

@@ -22,3 +22,7 @@ std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {
     const QByteArray bytes = file.read(GameFileMaxBytes + 1);
     return ReadGameText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
+
+QString WithGameSuffix(const QString& path) {
+    return QFileInfo(path).fileName().contains('.') ? path : path + ".tgame";
+}

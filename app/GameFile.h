@@ -11,3 +11,5 @@
 // error text, empty on success.
 QString WriteGameFile(const QString& path, const std::string& text);
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path);
+// A name without a suffix gets ".tgame": Open Game shows only such files.
+QString WithGameSuffix(const QString& path);

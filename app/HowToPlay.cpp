@@ -69,9 +69,13 @@ back the last move and the game goes on.</li>
 <li><b>Hint</b> (H) lights the best move for the side to move.</li>
 <li><b>Show Last Move</b> outlines the last move's two cells in green.</li>
 <li><b>Save Game</b> (Ctrl+S) and <b>Open Game</b> (Ctrl+O) keep a game in a small text file;
-<b>Resume Last Game</b> brings back the game left unfinished at the last close.</li>
+<b>Resume Last Game</b> brings back the local game left unfinished at the last close, kept
+as lastgame.tgame beside the settings file (~/.config/Tessaron/ unless XDG_CONFIG_HOME says
+otherwise).</li>
 </ul>
-<p>Keys: Ctrl+N Start, Ctrl+P Players, Ctrl+M Sound, Ctrl+Q Exit, F1 this window.</p>
+<p>Keys: Alt+G, Alt+O, Alt+M and Alt+H open the menus; F1 or Help &gt; Help Topics opens this
+window. Only the Moves menu's items have keys of their own: no stray key starts a new game or
+closes the program.</p>
 )";
 
 } // namespace

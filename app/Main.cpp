@@ -51,7 +51,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateMenus() {
-    // The captions stand as the game names them; the Moves menu adds shortcuts and mnemonics.
+    // The captions stand as the game names them, without shortcuts; the Moves menu adds the
+    // titles' mnemonics.
     Game1 = menuBar()->addMenu("Game");
     Start1 = Game1->addAction("Start");
     SendMessage1 = Game1->addAction("Send Message");
@@ -96,6 +97,7 @@ void TForm1::CreateMenus() {
         m_platform.SetSoundOn(SoundOn);
     });
     connect(BoardGroup, &QActionGroup::triggered, this, [this](QAction* item) { StandardClick(item); });
+    connect(HelpTopics1, &QAction::triggered, this, [this] { HelpTopics1Click(); });
     connect(Networkinfod1, &QAction::triggered, this, [this] { Networkinfod1Click(); });
     connect(AboutTessaron1, &QAction::triggered, this, [this] { AboutTessaron1Click(); });
 }
@@ -282,6 +284,11 @@ void TForm1::ApplySettings(const ProfileState& state) {
     ShowNetworkStatus(Config.NetworkRole != 0);
 }
 
+void TForm1::HelpTopics1Click() {
+    // The rules window of the Moves menu: an enabled Help item must lead somewhere.
+    Moves->HowToPlay1Click();
+}
+
 void TForm1::Networkinfod1Click() {
     if (SystemInfo) m_platform.ExecDialog(*SystemInfo);
 }
@@ -319,8 +326,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-    // An unfinished local game is kept for the next run before anything stops it.
-    if (!m_closing) Moves->KeepForResume();
+    const bool firstClose = !m_closing;
     // Every running search gives up, and no loop of turns starts another one.
     StopSearch = true;
     m_closing = true;
@@ -335,6 +341,9 @@ void TForm1::FormClose() {
             m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
         }
     }
+    // Then an unfinished local game is kept beside the settings for the next run. Stopping
+    // the searches changed neither the board nor the record.
+    if (firstClose) Moves->KeepForResume();
     m_network.CloseSockets();
 }
 

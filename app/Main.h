@@ -120,6 +120,7 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void Player1Click();               // Options > Sound
     void Exit1Click();                 // Game > Exit
     void Player12Click();              // Options > Players
+    void HelpTopics1Click();           // opens How to Play
     void Networkinfod1Click();
     void AboutTessaron1Click();
     void SendMessage1Click();

@@ -54,14 +54,11 @@ TMovesMenu::TMovesMenu(TForm1& form) : QObject(&form), m_form(form) {
     HowToPlay1 = Moves1->addAction("How to Play");
     HowToPlay1->setShortcut(QKeySequence("F1"));
 
-    // Shortcuts and menu mnemonics for the game's own items; their captions stay as they are.
+    // Mnemonics for the game's own menu titles, the keyboard's way into them. Their items
+    // keep no shortcut: a stray key must never start a new game over one Undo cannot restore.
     form.Game1->setTitle("&Game");
     form.Player11->setTitle("&Options");
     form.Player21->setTitle("&Help");
-    form.Start1->setShortcut(QKeySequence("Ctrl+N"));
-    form.Exit1->setShortcut(QKeySequence("Ctrl+Q"));
-    form.Player12->setShortcut(QKeySequence("Ctrl+P"));
-    form.Player1->setShortcut(QKeySequence("Ctrl+M"));
 
     m_moveList = new TMoveList(&form);
     m_moveList->OnChoose = [this](std::size_t ply) { GoToPly(ply); };
@@ -323,8 +320,9 @@ bool TMovesMenu::MaySaveOrOpen() const {
 
 void TMovesMenu::SaveGame1Click() {
     if (!MaySaveOrOpen() || !RecordLive()) return;
-    const QString path = m_form.platform().AskFileName(true, "Save Game", GameFileFilter);
-    if (path.isEmpty()) return;
+    const QString asked = m_form.platform().AskFileName(true, "Save Game", GameFileFilter);
+    if (asked.isEmpty()) return;
+    const QString path = WithGameSuffix(asked);
     const QString failure = WriteGameFile(path, GameText(m_variant, m_form.Config, m_record));
     if (!failure.isEmpty()) m_form.platform().ShowMessage("Save Game", failure);
 }

@@ -4,13 +4,13 @@
 #include <QAudioDevice>
 #include <QDialog>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QThread>
 
+#include "app/BoxTitles.h"
 #include "app/SoundOutput.h"
 #include "app/WindowWait.h"
 #include "app/sound/WavFile.h"
@@ -67,16 +67,18 @@ void QtPlatform::Wait(int milliseconds) {
 }
 
 void QtPlatform::ShowMessage(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, SeenTitle(caption), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     // Texts may come from the network peer or the settings file: never read them as markup.
     box.setTextFormat(Qt::PlainText);
+    WidenForTitle(box);
     box.exec();
 }
 
 bool QtPlatform::InputQuery(const QString& caption, const QString& prompt, QString& text) {
     bool ok = false;
-    const QString entry =
-        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, text, &ok);
+    const QString entry = QInputDialog::getText(QApplication::activeWindow(), SeenTitle(caption), prompt,
+                                                QLineEdit::Normal, text, &ok);
     if (ok) text = entry;
     return ok;
 }
@@ -86,7 +88,5 @@ int QtPlatform::ExecDialog(QDialog& dialog) {
 }
 
 QString QtPlatform::AskFileName(bool forSaving, const QString& caption, const QString& filter) {
-    QWidget* parent = QApplication::activeWindow();
-    return forSaving ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
-                     : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return m_fileDialogs.Ask(QApplication::activeWindow(), forSaving, caption, filter);
 }

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "app/FileDialogs.h"
 #include "app/Platform.h"
 #include "app/sound/SoundQueue.h"
 
@@ -26,4 +27,5 @@ class QtPlatform final : public Platform {
   private:
     std::unique_ptr<SoundOutput> m_sound;
     std::map<QString, SoundQueue::Samples> m_samples;
+    FileDialogs m_fileDialogs;
 };

@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <algorithm>
 
 #include "app/settings/Profile.h"
 #include "rules/Layouts.h"
@@ -33,9 +35,9 @@ TEST_F(MainWindow, StartsWithTheDesignValues) {
     EXPECT_EQ(form->Player2Marker->geometry(), QRect(78, 10, 28, 28)); // laid out for HexSize 16
 }
 
-// Every item of the game's own menus keeps its menu, caption, enabling and check mark, with
-// or without a game, whatever other menus and shortcuts are added around them. A menu
-// title's mnemonic marker is not part of its caption.
+// Every item of the game's own menus keeps its menu, caption, enabling and check mark, and
+// has no shortcut, with or without a game, whatever other menus and shortcuts are added
+// around them. A menu title's mnemonic marker is not part of its caption.
 TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
     struct Item {
         QAction* Action;
@@ -66,6 +68,7 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
             EXPECT_EQ(item.Action->isEnabled(), item.Enabled) << item.Caption << " " << when;
             EXPECT_EQ(item.Action->isCheckable(), item.Checkable) << item.Caption << " " << when;
             EXPECT_EQ(item.Action->isChecked(), item.Checked) << item.Caption << " " << when;
+            EXPECT_TRUE(item.Action->shortcuts().isEmpty()) << item.Caption << " " << when;
         }
         EXPECT_EQ(form->Game1->actions(), QList<QAction*>({form->Start1, form->SendMessage1,
                                                            form->Disconnect1, form->Stop1, form->Exit1}));
@@ -87,6 +90,14 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsAndStates) {
     check("at start-up");
     form->Start1Click();
     check("during a game");
+}
+
+TEST_F(MainWindow, HelpTopicsOpensHowToPlay) {
+    form->HelpTopics1->trigger();
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](QWidget* window) {
+        return window->isVisible() && window->windowTitle() == "How to Play";
+    }));
 }
 
 TEST_F(MainWindow, SoundAndBoardItemsSetTheirSwitches) {

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
@@ -279,6 +280,12 @@ TEST_F(MovesMenu, SaveAndOpenRestoreTheGameAndABadFileLeavesItUntouched) {
     platform.FileAnswers = {dir.filePath("one.tgame")};
     moves().SaveGame1->trigger();
     ASSERT_TRUE(platform.Messages.empty());
+    // A name without a suffix gets the one Open Game's filter shows; another is kept.
+    platform.FileAnswers = {dir.filePath("two"), dir.filePath("three.txt")};
+    moves().SaveGame1->trigger();
+    moves().SaveGame1->trigger();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"one.tgame", "three.txt", "two.tgame"}));
 
     StartGame(Standard, false, true); // another game with other players
     PlayRandomMove(random);
@@ -350,6 +357,27 @@ TEST_F(MovesMenu, AnUnfinishedGameIsKeptAtCloseAndResumed) {
     EXPECT_FALSE(QFile::exists(dir.filePath("lastgame.tgame")));
 }
 
+// At close the settings come first, then the unfinished game: while a failed save of the
+// settings is being reported, the game is not kept yet.
+TEST_F(MovesMenu, TheUnfinishedGameIsKeptAfterTheSettings) {
+    QTemporaryDir dir;
+    TProfile profile(dir.filePath("registry.reg").toStdString());
+    ASSERT_TRUE(form->CreateEnv(profile));
+    // A directory in the settings file's place: storing the settings fails.
+    ASSERT_TRUE(QFile::remove(dir.filePath("registry.reg")) && QDir(dir.path()).mkdir("registry.reg"));
+    StartGame(Standard, false, false);
+    std::mt19937 random(3);
+    ASSERT_TRUE(PlayRandomMove(random));
+    bool keptBeforeSettings = true;
+    platform.OnMessage = [&](const RecordingPlatform::Message&) {
+        keptBeforeSettings = QFile::exists(dir.filePath("lastgame.tgame"));
+    };
+    form->close();
+    ASSERT_EQ(platform.Messages.size(), 1u);
+    EXPECT_FALSE(keptBeforeSettings);
+    EXPECT_TRUE(QFile::exists(dir.filePath("lastgame.tgame")));
+}
+
 TEST_F(MovesMenu, TheMoveListShowsTheMovesAndAClickGoesThere) {
     StartGame(Standard, false, false);
     PlayByMouse({3, 7, 3, 6, true});
@@ -369,7 +397,8 @@ TEST_F(MovesMenu, TheMoveListShowsTheMovesAndAClickGoesThere) {
     EXPECT_FALSE(moves().MoveList1->isChecked());
 }
 
-TEST_F(MovesMenu, SitsBetweenOptionsAndHelpWithShortcutsForTheGamesItems) {
+// The game's own menus keep their items without shortcuts (MainWindow.MenusHaveTheirCaptionsAndStates).
+TEST_F(MovesMenu, SitsBetweenOptionsAndHelpWithShortcutsForItsOwnItems) {
     QStringList titles;
     for (QAction* menu : form->menuBar()->actions())
         titles << menu->text();
@@ -381,10 +410,6 @@ TEST_F(MovesMenu, SitsBetweenOptionsAndHelpWithShortcutsForTheGamesItems) {
               QStringList({"Undo Ctrl+Z", "Redo Ctrl+Shift+Z", "Move List ", "Hint H", "Show Last Move ",
                            "Save Game… Ctrl+S", "Open Game… Ctrl+O", "Resume Last Game ", "How to Play F1"}));
     EXPECT_EQ(moves().Redo1->shortcuts().size(), 2);
-    EXPECT_EQ(form->Start1->shortcut(), QKeySequence("Ctrl+N"));
-    EXPECT_EQ(form->Exit1->shortcut(), QKeySequence("Ctrl+Q"));
-    EXPECT_EQ(form->Player12->shortcut(), QKeySequence("Ctrl+P"));
-    EXPECT_EQ(form->Player1->shortcut(), QKeySequence("Ctrl+M"));
 }
 
 } // namespace

@@ -90,7 +90,8 @@ if grep -E '^[EW]:' "$work/appstream"; then fail "AppStream metadata has errors 
 page="$root/usr/share/man/man6/tessaron.6.gz"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >"$work/manual")
 [ -z "$warnings" ] || fail "manual page warnings: $warnings"
-for topic in "Tessaron $version" "tessaron - hexagonal strategy game" "--version" "XDG_CONFIG_HOME/Tessaron/registry.reg" "1024"; do
+for topic in "Tessaron $version" "tessaron - hexagonal strategy game" "--version" "XDG_CONFIG_HOME/Tessaron/registry.reg" \
+    "XDG_CONFIG_HOME/Tessaron/lastgame.tgame" "1024"; do
     grep -qF -- "$topic" "$work/manual" || fail "manual page does not mention $topic"
 done
 

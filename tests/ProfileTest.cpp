@@ -271,6 +271,38 @@ TEST_F(ProfileTest, ShowLastMoveIsOneMoreValueThatOlderFilesDoNotNeed) {
     EXPECT_TRUE(next.ShowLastMove);
 }
 
+// Show Last Move is stored only when it is on or the file already has it, so a player who
+// never turns it on keeps exactly the thirteen values, from the first run on.
+TEST_F(ProfileTest, ShowLastMoveIsStoredOnlyWhenOnOrAlreadyThere) {
+    struct Case {
+        const char* Stored; // the file's line, or "" for none
+        bool AtExit;
+        const char* Written; // the line at exit, or nullptr for none
+    };
+    for (const Case& c :
+         {Case{"", false, nullptr}, Case{"", true, "\"ShowLastMove\"=dword:00000001\n"},
+          Case{"\"ShowLastMove\"=dword:00000001\n", false, "\"ShowLastMove\"=dword:00000000\n"},
+          Case{"\"ShowLastMove\"=\"yes\"\n", false, "\"ShowLastMove\"=dword:00000000\n"}}) {
+        WriteFile(File(), FileWith(StoredLines()) + c.Stored);
+        TProfile profile(File());
+        ProfileState state;
+        profile.CreateEnv(state);
+        state.ShowLastMove = c.AtExit;
+        profile.WriteEnv(state);
+        const std::string text = ReadFile(File());
+        if (c.Written)
+            EXPECT_NE(text.find(c.Written), std::string::npos) << c.Stored << text;
+        else
+            EXPECT_EQ(text.find("ShowLastMove"), std::string::npos) << c.Stored << text;
+    }
+    fs::remove(File());
+    TProfile first(File());
+    ProfileState state;
+    first.CreateEnv(state);
+    first.WriteEnv(state);
+    EXPECT_EQ(ReadFile(File()).find("ShowLastMove"), std::string::npos);
+}
+
 TEST_F(ProfileTest, HostClientDeletedIsStoredEmptyAtExit) {
     auto lines = StoredLines();
     lines.erase("HostClient");

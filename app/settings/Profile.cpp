@@ -81,8 +81,9 @@ struct StoredValue {
     const char* Name;
     int Player;      // 1 or 2 for a player's value, 0 for one of the whole game
     Stored FirstRun; // what the first run stores, of the value's type
-    bool Later;      // added after the first thirteen: the first run does not store it, and
-                     // a file without it, or with one that cannot be read, loads FirstRun
+    bool Later;      // added after the first thirteen: the first run does not store it, a
+                     // file without it, or with one that cannot be read, loads FirstRun, and
+                     // it is stored only once it differs from FirstRun or the file has it
     Stored (*Get)(const ProfileState& state, int player);
     void (*Set)(ProfileState& state, int player, const Stored& value);
 };
@@ -177,7 +178,11 @@ void TProfile::CreateEnv(ProfileState& state) {
 void TProfile::WriteEnv(const ProfileState& state) {
     if (!Registry) return;
     Registry->BeginUpdate();
-    for (const StoredValue& value : StoredValues)
-        Write(*Registry, value.Name, value.Get(state, value.Player));
+    for (const StoredValue& value : StoredValues) {
+        const Stored stored = value.Get(state, value.Player);
+        // A player who never changes a later value keeps the file's thirteen values alone.
+        if (value.Later && stored == value.FirstRun && !Registry->ValueExists(value.Name)) continue;
+        Write(*Registry, value.Name, stored);
+    }
     Registry->EndUpdate();
 }

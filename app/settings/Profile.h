@@ -23,8 +23,9 @@ struct ProfileState {
     std::string HostClient = DefaultOpponentHost;
     std::string PortClient = DefaultPort;
     std::string PortServer = DefaultPort;
-    // Moves > Show Last Move. Stored after the thirteen values above; a file without it
-    // (from an older program, or the first run) loads as off.
+    // Moves > Show Last Move. Stored after the thirteen values above, and only when it is on
+    // or the file has it already; a file without it (from an older program, the first run or
+    // a player who never turned it on) loads as off.
     bool ShowLastMove = false;
 };
 

@@ -123,6 +123,10 @@ std::string SettingsRegistry::ReadString(std::string_view name) const {
     return value->Text;
 }
 
+bool SettingsRegistry::ValueExists(std::string_view name) const {
+    return Find(name).has_value();
+}
+
 void SettingsRegistry::WriteInteger(std::string_view name, int32_t value) {
     if (m_key.empty()) throw SettingsError(WithName("Failed to set data for '%s'", name));
     m_document.SetInteger(m_key, name, static_cast<uint32_t>(value));

@@ -39,6 +39,8 @@ class SettingsRegistry {
     int32_t ReadInteger(std::string_view name) const;
     bool ReadBool(std::string_view name) const;
     std::string ReadString(std::string_view name) const;
+    // Whether the open key holds a line for the value, readable or not.
+    bool ValueExists(std::string_view name) const;
 
     void WriteInteger(std::string_view name, int32_t value);
     void WriteBool(std::string_view name, bool value);

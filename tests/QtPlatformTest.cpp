@@ -1,0 +1,52 @@
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "app/QtPlatform.h"
+
+namespace {
+
+// Plays the user of the next modal window: `answer` runs once it is on screen.
+void AnswerNextModal(const std::function<void(QWidget*)>& answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start(10);
+}
+
+// The empty caption of the chat input stays empty on screen (an empty title would show the
+// program's name), and a message box leaves its frame room for the whole caption.
+TEST(QtPlatform, TitlesAreShownAsGiven) {
+    QtPlatform platform;
+    QString inputTitle;
+    AnswerNextModal([&](QWidget* dialog) {
+        inputTitle = dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QString text;
+    EXPECT_FALSE(platform.InputQuery("", "What's your Message ?", text));
+    EXPECT_FALSE(inputTitle.isEmpty());
+    EXPECT_TRUE(inputTitle.trimmed().isEmpty()) << inputTitle.toStdString();
+
+    int boxWidth = 0;
+    QFont titleFont;
+    AnswerNextModal([&](QWidget* box) {
+        boxWidth = box->width();
+        titleFont = box->font();
+        static_cast<QDialog*>(box)->accept();
+    });
+    platform.ShowMessage("Message from Player 1", "hi");
+    titleFont.setBold(true);
+    // The frame's icon and three buttons take about 100 pixels beside the title.
+    EXPECT_GE(boxWidth, QFontMetrics(titleFont).horizontalAdvance("Message from Player 1") + 100);
+}
+
+} // namespace

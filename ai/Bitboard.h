@@ -18,7 +18,7 @@ using Bitboard = uint64_t;
 inline constexpr int CellCount = 61;
 inline constexpr int NoCell = -1;
 
-// Per-cell tables, built at compile time from CellValid and MoveOffsets.
+// Per-cell tables of the hexagon, built at compile time from CellValid and MoveOffsets.
 struct CellTables {
     std::array<std::array<int8_t, 11>, 11> Index{}; // (row, col) -> cell, NoCell off the board
     std::array<CellPos, CellCount> Pos{};
@@ -58,7 +58,7 @@ constexpr CellTables BuildCellTables() {
     return t;
 }
 
-inline constexpr CellTables Cells = BuildCellTables();
+inline constexpr CellTables Hexagon = BuildCellTables();
 
 constexpr Bitboard CellBit(int cell) {
     return Bitboard{1} << cell;
@@ -68,7 +68,7 @@ constexpr Bitboard CellBit(int cell) {
 // order (the clones first); stops at once when visit returns false.
 template <typename Visit> void ForEachEmptyTarget(int from, Bitboard empty, Visit&& visit) {
     for (int j = 0; j < 18; ++j) {
-        const int to = Cells.Targets[from][j];
+        const int to = Hexagon.Targets[from][j];
         if (to == NoCell || !(empty & CellBit(to))) continue;
         if (!visit(to, j < NeighbourCount)) return;
     }
@@ -105,7 +105,7 @@ constexpr GridMasks MasksOf(const ValueGrid& grid) {
                 if (value != Blocked) masks.Regular = false;
                 continue;
             }
-            const Bitboard bit = CellBit(Cells.Index[row][col]);
+            const Bitboard bit = CellBit(Hexagon.Index[row][col]);
             if (value == Player1 || value == Player2) masks.Player[value] |= bit;
             if (value >= Empty && value <= Player2) masks.Playable |= bit;
         }

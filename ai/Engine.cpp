@@ -65,14 +65,14 @@ SearchOutcome SearchTopLevel(EngineKind engine, const ValueGrid& grid, int side,
     const bool fastFits = (side == 1 || side == 2) && MasksOf(grid).Regular;
     if (engine == EngineKind::Fast && fastFits) return FastSearch(grid, side, settings, progress);
     StopRecorder recorder(progress);
-    const reference::SearchContext context{settings, &recorder};
+    const reference::SearchRequest request{settings, &recorder};
     SearchOutcome outcome;
     if (settings.Algo == HomeMade)
         outcome.Score =
-            reference::HomeMadeSearch(grid, side, settings.Level, outcome.BestMove, outcome.NoMove, context);
+            reference::HomeMadeSearch(grid, side, settings.Level, outcome.BestMove, outcome.NoMove, request);
     else
         outcome.Score = reference::FullWidthSearch(grid, side, settings.Level, 1000, -1000, 1000,
-                                                   outcome.BestMove, outcome.NoMove, context);
+                                                   outcome.BestMove, outcome.NoMove, request);
     outcome.Stopped = recorder.stopped();
     return outcome;
 }
@@ -92,9 +92,9 @@ SearchOutcome EndTest(const ValueGrid& grid, int side, const SearchSettings& req
                       SearchProgress* progress) {
     const SearchSettings settings = MakeSearchSettings(requested.Algo, requested.Level, requested.Branch);
     StopRecorder recorder(progress);
-    const reference::SearchContext context{settings, &recorder};
+    const reference::SearchRequest request{settings, &recorder};
     SearchOutcome outcome;
-    outcome.Score = reference::HomeMadeSearch(grid, side, 0, outcome.BestMove, outcome.NoMove, context);
+    outcome.Score = reference::HomeMadeSearch(grid, side, 0, outcome.BestMove, outcome.NoMove, request);
     outcome.Stopped = recorder.stopped();
     return outcome;
 }

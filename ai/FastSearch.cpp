@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "ai/CandidateList.h"
-#include "ai/OnePly.h"
+#include "ai/ReachAndGain.h"
 
 FastEngine::FastEngine(int tableLog2, int threads) : m_table(tableLog2) {
     SetThreads(threads);
@@ -33,11 +33,11 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         m_playable = masks.Playable;
         m_tableValid = true;
     }
-    m_context.Table = &m_table;
-    m_context.Playable = m_playable;
-    m_context.Branch = settings.Branch;
-    m_context.Progress = progress;
-    m_context.Aborted.store(false);
+    m_search.Table = &m_table;
+    m_search.Playable = m_playable;
+    m_search.Branch = settings.Branch;
+    m_search.Progress = progress;
+    m_search.Aborted.store(false);
     m_nodes = 0;
     const SidePosition root{masks.Player[side], masks.Player[OtherPlayer(side)]};
     SearchOutcome outcome;
@@ -52,8 +52,8 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
         outcome = SearchFullWidth(root, settings.Level, ExactKind);
         break;
     }
-    if (m_context.Aborted.load()) outcome = SearchOutcome{{}, true, 0, true};
-    m_context.Progress = nullptr;
+    if (m_search.Aborted.load()) outcome = SearchOutcome{{}, true, 0, true};
+    m_search.Progress = nullptr;
     return outcome;
 }
 
@@ -62,7 +62,7 @@ SearchOutcome FastEngine::Search(const ValueGrid& grid, int side, const SearchSe
 // highest value wins.
 SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int rootKind) {
     const int mineCount = PopCount(root.Mine);
-    if (m_context.Progress) m_context.Progress->SetMaximum(mineCount);
+    if (m_search.Progress) m_search.Progress->SetMaximum(mineCount);
     const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
 
     int count = 0;
@@ -93,8 +93,8 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
     if (!outcome.NoMove) {
         const RootMove& move = *std::find_if(m_rootMoves.begin(), m_rootMoves.begin() + count,
                                              [winner](const RootMove& m) { return m.Rank == winner; });
-        outcome.BestMove = {Cells.Pos[move.From].Row, Cells.Pos[move.From].Col, Cells.Pos[move.To].Row,
-                            Cells.Pos[move.To].Col, move.Clone};
+        outcome.BestMove = {Hexagon.Pos[move.From].Row, Hexagon.Pos[move.From].Col, Hexagon.Pos[move.To].Row,
+                            Hexagon.Pos[move.To].Col, move.Clone};
     }
     return outcome;
 }
@@ -102,28 +102,29 @@ SearchOutcome FastEngine::SearchFullWidth(SidePosition root, int level, int root
 // The top level of Home Made: the candidate list built by the reference search's insertion
 // rule, one progress step per slot, the lowest slot winning ties.
 SearchOutcome FastEngine::SearchHomeMade(SidePosition root, int level) {
-    const int n = m_context.Branch;
+    const int n = m_search.Branch;
     const Bitboard empty = m_playable & ~(root.Mine | root.Theirs);
     const int difference = PopCount(root.Mine) - PopCount(root.Theirs);
     CandidateList list{};
     for (Bitboard pieces = root.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
         ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
-            const int value = difference + (clone ? 1 : 0) + 2 * CapturesAt(to, root.Theirs);
+            const int value = difference + (clone ? 1 : 0) + 2 * CaptureCount(to, root.Theirs);
             InsertCandidate(list,
-                            {Cells.Pos[from].Row, Cells.Pos[from].Col, Cells.Pos[to].Row, Cells.Pos[to].Col,
-                             value, clone},
+                            {Hexagon.Pos[from].Row, Hexagon.Pos[from].Col, Hexagon.Pos[to].Row,
+                             Hexagon.Pos[to].Col, value, clone},
                             n);
             return true;
         });
     }
-    if (m_context.Progress) m_context.Progress->SetMaximum(n);
+    if (m_search.Progress) m_search.Progress->SetMaximum(n);
 
     // The filled slots come first: they are filled in generation order until the list is full.
     int count = 0;
     while (count < n && list[count].Value > -1000) {
         const CandidateMove& slot = list[count];
-        m_rootMoves[count] = {Cells.Index[slot.FromRow][slot.FromCol], Cells.Index[slot.ToRow][slot.ToCol],
+        m_rootMoves[count] = {Hexagon.Index[slot.FromRow][slot.FromCol],
+                              Hexagon.Index[slot.ToRow][slot.ToCol],
                               static_cast<uint8_t>(HomeMadeKindBase + n), slot.Clone, count};
         ++count;
     }
@@ -146,7 +147,7 @@ void FastEngine::SearchDeepening(SidePosition root, int level, int count, int st
     if (level >= DeepeningFromLevel)
         for (int pass = 2; pass <= level - 3; ++pass) {
             SearchRootMoves(root, pass, count, 0, homeMade);
-            if (m_context.Aborted.load()) return;
+            if (m_search.Aborted.load()) return;
             OrderRootMoves(count);
         }
     SearchRootMoves(root, level, count, steps, homeMade);
@@ -173,7 +174,7 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
     std::fill_n(m_lastValue.begin(), count, -Widest);
     m_rootCount = count;
     m_nextRootMove.store(0);
-    m_together.store(Alone);
+    m_sharedNodes.Reset();
     m_steps = 0;
     if (count == 0) {
         StepTo(steps);
@@ -182,7 +183,7 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
     // Shallow searches take less time than starting a thread.
     const int threads = level >= ParallelFromLevel ? std::min(Threads(), count) : 1;
     for (int t = 0; t < threads; ++t)
-        m_workers[t]->Begin(&m_context);
+        m_workers[t]->Begin(&m_search);
     m_activeThreads = threads;
     std::vector<std::thread> helpers;
     if (threads > 1) {
@@ -207,11 +208,11 @@ void FastEngine::SearchRootMoves(SidePosition root, int level, int count, int st
 // One thread's share of the root moves. Only the thread of the first move (the best of the
 // last pass) takes root moves while that move is open: any other move searched meanwhile would
 // have no threshold yet, and would cost a full search where a null window usually does. The
-// other threads help inside the first move instead (SearchTogether).
+// other threads help inside the first move instead (SharedNodes).
 void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int level, int count, int steps,
                                 bool homeMade) {
     for (;;) {
-        if (m_context.Aborted.load(std::memory_order_relaxed)) return;
+        if (m_search.Aborted.load(std::memory_order_relaxed)) return;
         const int k = m_nextRootMove.fetch_add(1);
         if (k >= count) return;
         // The progress bar moves as the moves are begun, and is full once the last one is.
@@ -219,27 +220,13 @@ void FastEngine::SearchOnThread(SearchWorker& worker, SidePosition root, int lev
             StepTo(k + 1 == count ? steps : 1 + static_cast<int>(int64_t{k} * steps / count));
         if (k == 0) {
             if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[0], true);
-            SetTogether(Done);
+            m_sharedNodes.EndFirstMove();
         } else {
-            WaitForFirstMove(worker);
+            m_sharedNodes.WaitForFirstMove(worker);
             if (stepped) SearchRootMove(worker, root, level, homeMade, m_rootMoves[k], false);
         }
         if (!stepped || worker.Aborted()) return;
     }
-}
-
-void FastEngine::WaitForFirstMove(SearchWorker& worker) {
-    for (uint32_t together; StateOf(together = m_together.load()) != Done;) {
-        if (StateOf(together) == Shared) HelpTogether(worker, together);
-        m_together.wait(together);
-    }
-}
-
-// Only the thread of the first root move changes the state.
-void FastEngine::SetTogether(TogetherState state, int ply) {
-    const uint32_t generation = (m_together.load() >> 6) + 1;
-    m_together.store(generation << 6 | static_cast<uint32_t>(ply) << 2 | state);
-    m_together.notify_all();
 }
 
 // A move is first tested with a null window against its threshold; only a move that passes
@@ -259,9 +246,9 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
         alpha = Threshold(move.Rank);
     }
     int value;
-    if (first && !homeMade && level - 1 >= SharedFromDepth && m_activeThreads > 1)
-        value = -SearchTogether(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
-                                move.Kind, -Widest, -alpha, 1);
+    if (first && !homeMade && level - 1 >= SharedNodes::FromDepth && m_activeThreads > 1)
+        value = -m_sharedNodes.Search(worker, Play(root, move.Clone ? NoCell : move.From, move.To), level - 1,
+                                      move.Kind, -Widest, -alpha, 1);
     else
         value = RootMoveValue(worker, root, move, level, homeMade, alpha, Widest);
     if (worker.Aborted()) return;
@@ -271,99 +258,13 @@ void FastEngine::SearchRootMove(SearchWorker& worker, SidePosition root, int lev
     m_exact[move.Rank] = value;
 }
 
-// A full-width node whose moves all threads share, with the guarantees of a worker's
-// node. Its first move is searched first, to set alpha: shared in the same way while it is
-// deep enough (so the threads share every node on the chain of first moves, the deepest first),
-// alone below that. Then every thread takes the next move not yet begun and tests it with a
-// null window against alpha as it then stands. Alpha only ever rises to values found exactly,
-// so a move that fails low against it cannot be better than the best, and the best is exact
-// whatever the order in which the moves end.
-int FastEngine::SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha,
-                               int beta, int ply) {
-    SharedNode& node = m_shared[ply];
-    node.Pos = pos;
-    node.Depth = depth;
-    node.Kind = kind;
-    node.Ply = ply;
-    node.Beta = beta;
-    node.Count = worker.ListFullWidth(pos, depth, kind, node.Moves.data());
-    if (node.Count == 0) return TerminalExact(kind) ? TerminalScore(pos.Mine, pos.Theirs) : -Infinite;
-    const SearchWorker::TreeMove first = node.Moves[0];
-    const SidePosition child = Play(pos, first.From, first.To);
-    const int childKind = ChildKind(kind, first.IsFirst);
-    const int best = depth - 1 >= SharedFromDepth
-                         ? -SearchTogether(worker, child, depth - 1, childKind, -beta, -alpha, ply + 1)
-                         : -worker.FullWidthNode(child, depth - 1, -beta, -alpha, childKind, ply + 1);
-    if (worker.Aborted()) return 0;
-    // No other thread sees the node before it is shared.
-    node.Best = best;
-    node.Alpha = std::max(alpha, best);
-    node.BestFrom = StoredFrom(first.From, first.To);
-    node.BestTo = first.To;
-    if (node.Alpha < beta && node.Count > 1) {
-        node.Next.store(1);
-        SetTogether(Shared, ply);
-        HelpTogether(worker, m_together.load());
-        // No thread takes a move once the share is over; those taken end before the node does.
-        SetTogether(Alone);
-        for (int busy; (busy = node.Busy.load()) != 0;)
-            node.Busy.wait(busy);
-    }
-    if (m_context.Aborted.load()) return 0;
-    return worker.Finish(pos, depth, kind, node.Best, alpha, beta, node.BestFrom, node.BestTo);
-}
-
-// Takes the moves of the node shared in `together` until none is left, the node is cut off,
-// or the share is over. A thread counts itself busy before it looks whether the share still
-// stands, and the owner ends the share before it waits for the busy ones: so no thread enters
-// a node that its owner has finished.
-void FastEngine::HelpTogether(SearchWorker& worker, uint32_t together) {
-    SharedNode& node = m_shared[PlyOf(together)];
-    for (;;) {
-        node.Busy.fetch_add(1);
-        const bool open = m_together.load() == together;
-        const int i = open ? node.Next.fetch_add(1) : 0;
-        int alpha = 0;
-        if (open) {
-            const std::lock_guard lock(m_rootMutex);
-            alpha = node.Alpha;
-        }
-        if (!open || i >= node.Count || alpha >= node.Beta || m_context.Aborted.load()) {
-            if (node.Busy.fetch_sub(1) == 1) node.Busy.notify_all();
-            return;
-        }
-        const SearchWorker::TreeMove move = node.Moves[i];
-        const SidePosition child = Play(node.Pos, move.From, move.To);
-        const int childKind = ChildKind(node.Kind, move.IsFirst);
-        int value = -worker.FullWidthNode(child, node.Depth - 1, -alpha - 1, -alpha, childKind, node.Ply + 1);
-        if (value > alpha && value < node.Beta && !worker.Aborted()) {
-            {
-                const std::lock_guard lock(m_rootMutex);
-                alpha = std::max(alpha, node.Alpha);
-            }
-            value = -worker.FullWidthNode(child, node.Depth - 1, -node.Beta, -alpha, childKind, node.Ply + 1);
-        }
-        if (!worker.Aborted()) {
-            const std::lock_guard lock(m_rootMutex);
-            if (value > node.Best) {
-                node.Best = value;
-                node.BestFrom = StoredFrom(move.From, move.To);
-                node.BestTo = move.To;
-                node.Alpha = std::max(node.Alpha, value);
-            }
-        }
-        if (node.Busy.fetch_sub(1) == 1) node.Busy.notify_all();
-        if (worker.Aborted()) return;
-    }
-}
-
 // The value of a root move seen from the side to move, with the guarantees of the worker's
 // searches for the window (alpha, beta); levels 0 and 1 are always exact.
 int FastEngine::RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level,
                               bool homeMade, int alpha, int beta) {
     if (level == 0)
         return PopCount(root.Mine) - PopCount(root.Theirs) + (move.Clone ? 1 : 0) +
-               2 * CapturesAt(move.To, root.Theirs);
+               2 * CaptureCount(move.To, root.Theirs);
     const SidePosition child = Play(root, move.Clone ? NoCell : move.From, move.To);
     if (level == 1) return -worker.LeafValue(child, homeMade || TerminalExact(move.Kind));
     if (homeMade) return -worker.HomeMadeNode(child, level - 1, -beta, -alpha, 1);
@@ -383,11 +284,11 @@ int FastEngine::Threshold(int rank) {
 // Makes the progress steps up to `target`; false when the caller asked to stop.
 bool FastEngine::StepTo(int target) {
     const std::lock_guard lock(m_rootMutex);
-    while (m_steps < target && !m_context.Aborted.load()) {
+    while (m_steps < target && !m_search.Aborted.load()) {
         ++m_steps;
-        if (m_context.Progress && m_context.Progress->Step()) m_context.Aborted.store(true);
+        if (m_search.Progress && m_search.Progress->Step()) m_search.Aborted.store(true);
     }
-    return !m_context.Aborted.load();
+    return !m_search.Aborted.load();
 }
 
 // The winner's exact value; without a winner, no move and the score of a side without moves.

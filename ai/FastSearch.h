@@ -12,6 +12,7 @@
 #include "ai/SearchProgress.h"
 #include "ai/SearchSettings.h"
 #include "ai/SearchWorker.h"
+#include "ai/SharedNodes.h"
 #include "ai/TranspositionTable.h"
 #include "rules/ValueGrid.h"
 
@@ -103,9 +104,6 @@ class FastEngine {
     static constexpr int ParallelFromLevel = 3;
     // From this level on, shallower passes order the root moves first.
     static constexpr int DeepeningFromLevel = 4;
-    // The nodes on the chain of first moves below the first root move are shared by the
-    // threads from this depth on.
-    static constexpr int SharedFromDepth = 3;
     // No value is known yet.
     static constexpr int Unknown = -Widest - 1;
 
@@ -121,10 +119,6 @@ class FastEngine {
                         const RootMove& move, bool first);
     int RootMoveValue(SearchWorker& worker, SidePosition root, const RootMove& move, int level, bool homeMade,
                       int alpha, int beta);
-    int SearchTogether(SearchWorker& worker, SidePosition pos, int depth, int kind, int alpha, int beta,
-                       int ply);
-    void HelpTogether(SearchWorker& worker, uint32_t together);
-    void WaitForFirstMove(SearchWorker& worker);
     int Threshold(int rank);
     bool StepTo(int target);
     // The first root move (by rank) of the highest exact value, -1 when none beats -1000.
@@ -133,7 +127,7 @@ class FastEngine {
 
     TranspositionTable m_table;
     std::vector<std::unique_ptr<SearchWorker>> m_workers;
-    SearchContext m_context;
+    SharedSearchState m_search;
     Bitboard m_playable = 0;
     bool m_tableValid = false;
     uint64_t m_nodes = 0;
@@ -144,34 +138,8 @@ class FastEngine {
     std::array<int, MaxRootMoves> m_lastValue{}; // by rank: the last value or bound found
     std::atomic<int> m_nextRootMove{0};
 
-    // A node on the chain of first moves below the first root move, while its moves are
-    // shared out (SearchTogether). One per ply: the chain holds one node of each ply.
-    struct SharedNode {
-        SidePosition Pos;
-        int Depth = 0;
-        int Kind = 0;
-        int Ply = 0;
-        int Beta = 0;
-        int Count = 0;
-        std::array<SearchWorker::TreeMove, SearchWorker::MaxMoves> Moves{};
-        std::atomic<int> Next{0};
-        std::atomic<int> Busy{0}; // threads between taking a move and recording its value
-        int Best = 0;             // these under m_rootMutex
-        int Alpha = 0;
-        int BestFrom = NoCell;
-        int BestTo = NoCell;
-    };
-    std::array<SharedNode, SearchWorker::MaxPly> m_shared;
-
-    // What the threads other than the first root move's do: wait (Alone), help inside the
-    // shared node of a ply (Shared), or take root moves (Done). Every change also counts up a
-    // generation, so that a thread that slept through changes never mistakes an old share for
-    // the current one: bits 0-1 the state, 2-5 the ply, the rest the generation.
-    enum TogetherState : uint32_t { Alone = 0, Shared = 1, Done = 2 };
-    std::atomic<uint32_t> m_together{Alone};
-    void SetTogether(TogetherState state, int ply = 0);
-    static TogetherState StateOf(uint32_t together) { return static_cast<TogetherState>(together & 3); }
-    static int PlyOf(uint32_t together) { return static_cast<int>(together >> 2 & 15); }
+    // The nodes below the first root move whose moves the threads share.
+    SharedNodes m_sharedNodes{m_search};
 
     std::mutex m_rootMutex; // guards m_exact, m_steps and the progress steps
     int m_rootCount = 0;

@@ -26,16 +26,16 @@ PieceCounts CountPieces(const ValueGrid& grid, int side, int opponent) {
 } // namespace
 
 int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int alpha, int beta, Move& move,
-                    bool& noMove, const SearchContext& context) {
+                    bool& noMove, const SearchRequest& request) {
     // Opponent, starting best, piece counts.
     const int opponent = OtherPlayer(side);
-    const int algo = context.Settings.Algo;
-    const bool topLevel = depth == context.Settings.Level;
+    const int algo = request.Settings.Algo;
+    const bool topLevel = depth == request.Settings.Level;
     int best = algo == AlphaBeta ? alpha : -1000;
     const PieceCounts counts = CountPieces(grid, side, opponent);
 
     // The progress bar counts the own pieces of the root.
-    if (topLevel && context.Progress) context.Progress->SetMaximum(counts.Mine);
+    if (topLevel && request.Progress) request.Progress->SetMaximum(counts.Mine);
 
     ValueGrid child;
     bool cut = false;
@@ -44,7 +44,7 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
         for (int col = 1; col <= 9 && !cut; ++col) {
             if (grid(row, col) != side) continue;
             // Report the step; a stop request abandons the search unwritten.
-            if (topLevel && context.Progress && context.Progress->Step()) return best;
+            if (topLevel && request.Progress && request.Progress->Step()) return best;
             for (int j = 0; j < static_cast<int>(MoveOffsets.size()); ++j) {
                 // Only empty cells of the board are targets.
                 const int toRow = row + MoveOffsets[j].dRow;
@@ -77,7 +77,7 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
                     Move scratchMove;
                     bool scratchNoMove = false;
                     value = -FullWidthSearch(child, opponent, depth - 1, -best, -beta, -best, scratchMove,
-                                             scratchNoMove, context);
+                                             scratchNoMove, request);
                 } else {
                     value = mine - theirs;
                 }
@@ -102,11 +102,11 @@ int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int a
 }
 
 int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool& noMove,
-                   const SearchContext& context) {
+                   const SearchRequest& request) {
     // Empty candidate list of N slots, piece counts.
     const int opponent = OtherPlayer(side);
-    const int n = ClampBranch(context.Settings.Branch);
-    const bool topLevel = depth == context.Settings.Level;
+    const int n = ClampBranch(request.Settings.Branch);
+    const bool topLevel = depth == request.Settings.Level;
     CandidateList list{};
     const PieceCounts counts = CountPieces(grid, side, opponent);
 
@@ -120,7 +120,7 @@ int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool&
                     const int toCol = col + MoveOffsets[j].dCol;
                     if (!CellValid(toRow, toCol) || grid(toRow, toCol) != Empty) continue;
                     const bool clone = j < NeighbourCount;
-                    const int captured = CapturesAt(grid, {toRow, toCol}, opponent).Count;
+                    const int captured = CapturedCells(grid, {toRow, toCol}, opponent).Count;
                     const int value = counts.Mine - counts.Theirs + (clone ? 1 : 0) + 2 * captured;
                     InsertCandidate(list, {row, col, toRow, toCol, value, clone}, n);
                 }
@@ -128,20 +128,20 @@ int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool&
     }
 
     // The progress bar counts the candidate slots of the root.
-    if (topLevel && context.Progress) context.Progress->SetMaximum(n);
+    if (topLevel && request.Progress) request.Progress->SetMaximum(n);
 
     // Deepen every kept candidate; the lowest slot wins ties.
     int best = -1000;
     int bestSlot = 0;
     ValueGrid child;
     for (int k = 0; k < n; ++k) {
-        if (topLevel && context.Progress && context.Progress->Step()) return best;
+        if (topLevel && request.Progress && request.Progress->Step()) return best;
         int value;
         if (depth > 0 && list[k].Value > -1000) {
             ApplyMoveToGrid(grid, child, list[k].AsMove(), side, opponent);
             Move scratchMove;
             bool scratchNoMove = false;
-            value = -HomeMadeSearch(child, opponent, depth - 1, scratchMove, scratchNoMove, context);
+            value = -HomeMadeSearch(child, opponent, depth - 1, scratchMove, scratchNoMove, request);
         } else {
             value = list[k].Value;
         }

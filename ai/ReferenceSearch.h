@@ -11,7 +11,7 @@ namespace reference {
 
 // What a search needs besides its arguments: the searching player's settings (already
 // clamped) and where its top-level steps go.
-struct SearchContext {
+struct SearchRequest {
     SearchSettings Settings;
     SearchProgress* Progress = nullptr;
 };
@@ -22,11 +22,11 @@ struct SearchContext {
 // Settings.Level is the top level: it reports progress and may be stopped, in which case
 // `noMove` is not written and the result is meaningless.
 int FullWidthSearch(const ValueGrid& grid, int side, int depth, int bound, int alpha, int beta, Move& move,
-                    bool& noMove, const SearchContext& context);
+                    bool& noMove, const SearchRequest& request);
 
 // The selective search: keeps the Settings.Branch best one-ply moves of each node and
 // searches only those deeper. At a normal end `move` and `noMove` are written.
 int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool& noMove,
-                   const SearchContext& context);
+                   const SearchRequest& request);
 
 } // namespace reference

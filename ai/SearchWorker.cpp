@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "ai/OnePly.h"
+#include "ai/ReachAndGain.h"
 
 namespace {
 
 inline bool HasClone(Bitboard pieces, Bitboard empty) {
     for (; pieces; pieces &= pieces - 1)
-        if (Cells.Neighbours[LowestCell(pieces)] & empty) return true;
+        if (Hexagon.Neighbours[LowestCell(pieces)] & empty) return true;
     return false;
 }
 
@@ -20,11 +20,11 @@ inline bool AlwaysClones(Bitboard pieces, Bitboard empty) {
     Bitboard roomy = 0;
     for (Bitboard p = pieces; p; p &= p - 1) {
         const int cell = LowestCell(p);
-        if (PopCount(Cells.Neighbours[cell] & empty) >= 2) roomy |= CellBit(cell);
+        if (PopCount(Hexagon.Neighbours[cell] & empty) >= 2) roomy |= CellBit(cell);
     }
     if (!roomy) return false;
     const int first = LowestCell(roomy);
-    return (roomy & ~(CellBit(first) | Cells.Neighbours[first] | Cells.Ring2[first])) != 0;
+    return (roomy & ~(CellBit(first) | Hexagon.Neighbours[first] | Hexagon.Ring2[first])) != 0;
 }
 
 // A lower bound on the best gain of the opponent's reply after a move to `to` (-1 when the
@@ -32,10 +32,10 @@ inline bool AlwaysClones(Bitboard pieces, Bitboard empty) {
 // destination; otherwise any clone gains at least 1.
 inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, int to) {
     int floor = -1;
-    for (Bitboard cells = Cells.Neighbours[to] & emptyAfter; cells; cells &= cells - 1) {
+    for (Bitboard cells = Hexagon.Neighbours[to] & emptyAfter; cells; cells &= cells - 1) {
         const int cell = LowestCell(cells);
-        if (Cells.Neighbours[cell] & opponent)
-            floor = std::max(floor, 1 + 2 * PopCount(Cells.Neighbours[cell] & mover));
+        if (Hexagon.Neighbours[cell] & opponent)
+            floor = std::max(floor, 1 + 2 * PopCount(Hexagon.Neighbours[cell] & mover));
     }
     if (floor < 0 && HasClone(opponent, emptyAfter)) floor = 1;
     return floor;
@@ -46,7 +46,7 @@ inline int ReplyFloor(Bitboard opponent, Bitboard mover, Bitboard emptyAfter, in
 // piece next to the destination).
 inline bool CanPlay(SidePosition pos, Bitboard empty, int from, int to) {
     if (to == NoCell || !(empty & CellBit(to))) return false;
-    return from == NoCell ? (Cells.Neighbours[to] & pos.Mine) != 0 : (pos.Mine & CellBit(from)) != 0;
+    return from == NoCell ? (Hexagon.Neighbours[to] & pos.Mine) != 0 : (pos.Mine & CellBit(from)) != 0;
 }
 
 // The shallowest full-width nodes that use the table.
@@ -76,11 +76,11 @@ inline bool SettledByTable(const TranspositionTable::Probe& probe, int& alpha, i
 
 } // namespace
 
-void SearchWorker::Begin(SearchContext* context) {
-    m_context = context;
-    m_table = context->Table;
-    m_playable = context->Playable;
-    m_branch = context->Branch;
+void SearchWorker::Begin(SharedSearchState* search) {
+    m_search = search;
+    m_table = search->Table;
+    m_playable = search->Playable;
+    m_branch = search->Branch;
     m_aborted = false;
     m_nodes = 0;
     m_nextPoll = StopPollInterval;
@@ -90,10 +90,10 @@ void SearchWorker::Begin(SearchContext* context) {
 // The stop request of the caller, or of another thread of this search that saw it first.
 bool SearchWorker::PollStop() {
     m_nextPoll = m_nodes + StopPollInterval;
-    if (m_context->Aborted.load(std::memory_order_relaxed) ||
-        (m_context->Progress && m_context->Progress->ShouldStop())) {
+    if (m_search->Aborted.load(std::memory_order_relaxed) ||
+        (m_search->Progress && m_search->Progress->ShouldStop())) {
         m_aborted = true;
-        m_context->Aborted.store(true, std::memory_order_relaxed);
+        m_search->Aborted.store(true, std::memory_order_relaxed);
     }
     return m_aborted;
 }
@@ -117,23 +117,23 @@ int SearchWorker::GenerateFullWidth(SidePosition pos, Bitboard empty, bool markF
     for (Bitboard t = NearOf(pos.Mine) & empty; t; t &= t - 1) {
         const int to = LowestCell(t);
         moves[count++] = {NoCell, static_cast<int8_t>(to),
-                          static_cast<uint8_t>(1 + 2 * CapturesAt(to, pos.Theirs)), 0};
+                          static_cast<uint8_t>(1 + 2 * CaptureCount(to, pos.Theirs)), 0};
     }
     for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
-        for (Bitboard t = Cells.Ring2[from] & empty; t; t &= t - 1) {
+        for (Bitboard t = Hexagon.Ring2[from] & empty; t; t &= t - 1) {
             const int to = LowestCell(t);
             moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
-                              static_cast<uint8_t>(2 * CapturesAt(to, pos.Theirs)), 0};
+                              static_cast<uint8_t>(2 * CaptureCount(to, pos.Theirs)), 0};
         }
     }
     if (markFirst && count > 0) {
         for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
             const int from = LowestCell(pieces);
-            if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
+            if (!((Hexagon.Neighbours[from] | Hexagon.Ring2[from]) & empty)) continue;
             // Only the first of them.
             ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
-                const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
+                const int gain = (clone ? 1 : 0) + 2 * CaptureCount(to, pos.Theirs);
                 moves[count++] = {static_cast<int8_t>(from), static_cast<int8_t>(to),
                                   static_cast<uint8_t>(gain), 1};
                 return false;
@@ -155,9 +155,9 @@ int SearchWorker::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* mov
     int lowest = 0;
     for (Bitboard pieces = pos.Mine; pieces; pieces &= pieces - 1) {
         const int from = LowestCell(pieces);
-        if (!((Cells.Neighbours[from] | Cells.Ring2[from]) & empty)) continue;
+        if (!((Hexagon.Neighbours[from] | Hexagon.Ring2[from]) & empty)) continue;
         ForEachEmptyTarget(from, empty, [&](int to, bool clone) {
-            const int gain = (clone ? 1 : 0) + 2 * CapturesAt(to, pos.Theirs);
+            const int gain = (clone ? 1 : 0) + 2 * CaptureCount(to, pos.Theirs);
             int slot;
             if (filled < n) {
                 slot = filled++;
@@ -178,7 +178,7 @@ int SearchWorker::SelectHomeMade(SidePosition pos, Bitboard empty, TreeMove* mov
     }
     // Inside the tree a clone's source does not matter: the position is the same.
     for (int k = 0; k < filled; ++k)
-        if (Cells.Neighbours[moves[k].From] & CellBit(moves[k].To)) moves[k].From = NoCell;
+        if (Hexagon.Neighbours[moves[k].From] & CellBit(moves[k].To)) moves[k].From = NoCell;
     return filled;
 }
 
@@ -254,7 +254,7 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind, i
     // of opponent neighbours of every cell is added up bit-sliced, three bits per cell.
     Bitboard ones = 0, twos = 0, fours = 0;
     for (Bitboard pieces = pos.Theirs; pieces; pieces &= pieces - 1) {
-        const Bitboard around = Cells.Neighbours[LowestCell(pieces)];
+        const Bitboard around = Hexagon.Neighbours[LowestCell(pieces)];
         const Bitboard carry = ones & around;
         ones ^= around;
         fours |= twos & carry;
@@ -280,7 +280,7 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind, i
         }
         for (Bitboard t = targets; t; t &= t - 1) {
             const int to = LowestCell(t);
-            const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
+            const Bitboard captured = Hexagon.Neighbours[to] & pos.Theirs;
             const Bitboard opponent = pos.Theirs & ~captured;
             const Bitboard mover = pos.Mine | CellBit(to) | captured;
             const Bitboard emptyAfter = empty & ~CellBit(to);
@@ -311,7 +311,7 @@ int SearchWorker::AboveLeaves(SidePosition pos, int alpha, int beta, int kind, i
                 }
             }
             if (!jump) continue;
-            for (Bitboard sources = Cells.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
+            for (Bitboard sources = Hexagon.Ring2[to] & pos.Mine; sources; sources &= sources - 1) {
                 const int from = LowestCell(sources);
                 int value;
                 if (jumpFloor >= 0 && difference + gain - jumpFloor <= alpha)
@@ -398,7 +398,7 @@ int SearchWorker::FullWidthNode(SidePosition pos, int depth, int alpha, int beta
         int greedyCaptures = -1;
         for (Bitboard t = NearOf(pos.Mine) & empty; t; t &= t - 1) {
             const int to = LowestCell(t);
-            const int captures = CapturesAt(to, pos.Theirs);
+            const int captures = CaptureCount(to, pos.Theirs);
             if (captures > greedyCaptures) {
                 greedyCaptures = captures;
                 greedyTo = to;

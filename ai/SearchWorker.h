@@ -53,22 +53,22 @@ constexpr bool TerminalExact(int kind) {
 
 // The position after a move, seen from the opponent, who moves next.
 inline SidePosition Play(SidePosition pos, int from, int to) {
-    const Bitboard captured = Cells.Neighbours[to] & pos.Theirs;
+    const Bitboard captured = Hexagon.Neighbours[to] & pos.Theirs;
     Bitboard mover = pos.Mine | CellBit(to) | captured;
-    if (from != NoCell && !(Cells.Neighbours[from] & CellBit(to))) mover &= ~CellBit(from);
+    if (from != NoCell && !(Hexagon.Neighbours[from] & CellBit(to))) mover &= ~CellBit(from);
     return {pos.Theirs & ~captured, mover};
 }
 
 // The source stored with a node's best move: none for a clone, as every clone to one cell
 // gives one position (a first-generated clone carries its source only to be told apart).
 inline int StoredFrom(int from, int to) {
-    return from != NoCell && (Cells.Neighbours[from] & CellBit(to)) ? NoCell : from;
+    return from != NoCell && (Hexagon.Neighbours[from] & CellBit(to)) ? NoCell : from;
 }
 
 // What every thread of one search shares: the table, the fixed facts of the search and the
 // stop request. The table only ever holds true bounds of exact values, so whatever one
 // thread stores cannot change what another computes, only how fast.
-struct SearchContext {
+struct SharedSearchState {
     TranspositionTable* Table = nullptr;
     Bitboard Playable = 0;
     int Branch = 0;
@@ -84,7 +84,7 @@ struct SearchContext {
 class SearchWorker {
   public:
     // Starts a new search (killers forgotten, nodes counted from zero).
-    void Begin(SearchContext* context);
+    void Begin(SharedSearchState* search);
 
     int FullWidthNode(SidePosition pos, int depth, int alpha, int beta, int kind, int ply);
     int HomeMadeNode(SidePosition pos, int depth, int alpha, int beta, int ply);
@@ -126,7 +126,7 @@ class SearchWorker {
     int Cutoff(SidePosition pos, int depth, int kind, int best, int alphaAtStart, int beta, int bestFrom,
                int bestTo, int ply);
 
-    SearchContext* m_context = nullptr;
+    SharedSearchState* m_search = nullptr;
     TranspositionTable* m_table = nullptr;
     Bitboard m_playable = 0;
     int m_branch = 0;

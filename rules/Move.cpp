@@ -2,7 +2,7 @@
 
 #include "rules/MoveOffsets.h"
 
-Captures CapturesAt(const ValueGrid& grid, CellPos to, int opponent) {
+Captures CapturedCells(const ValueGrid& grid, CellPos to, int opponent) {
     Captures captures;
     for (int k = 0; k < NeighbourCount; ++k) {
         const int row = to.Row + MoveOffsets[k].dRow;
@@ -40,7 +40,7 @@ void ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& mov
     CopyGrid(source, target);
     if (!move.Clone) target(move.FromRow, move.FromCol) = Empty;
     target(move.ToRow, move.ToCol) = mover;
-    const Captures captures = CapturesAt(target, {move.ToRow, move.ToCol}, opponent);
+    const Captures captures = CapturedCells(target, {move.ToRow, move.ToCol}, opponent);
     for (int i = 0; i < captures.Count; ++i)
         target(captures.Cells[i].Row, captures.Cells[i].Col) = mover;
 }

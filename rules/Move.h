@@ -21,7 +21,7 @@ struct Captures {
     CellPos Cells[6]{};
     int Count = 0;
 };
-Captures CapturesAt(const ValueGrid& grid, CellPos to, int opponent);
+Captures CapturedCells(const ValueGrid& grid, CellPos to, int opponent);
 
 // A move is legal for `player` when the source holds the player, the difference is one of
 // the 18 offsets, the destination is on the board and empty, and Clone matches the distance.

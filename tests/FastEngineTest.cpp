@@ -75,22 +75,22 @@ class StopAfterPolls final : public SearchProgress {
 } // namespace
 
 TEST(Bitboard, TablesFollowTheBoard) {
-    EXPECT_EQ(PopCount(Cells.All), 61);
-    EXPECT_EQ(Cells.Index[1][1], 0);
-    EXPECT_EQ(Cells.Index[9][9], 60);
+    EXPECT_EQ(PopCount(Hexagon.All), 61);
+    EXPECT_EQ(Hexagon.Index[1][1], 0);
+    EXPECT_EQ(Hexagon.Index[9][9], 60);
     for (int cell = 0; cell < CellCount; ++cell) {
-        const CellPos pos = Cells.Pos[cell];
+        const CellPos pos = Hexagon.Pos[cell];
         int neighbours = 0, ring = 0;
         for (int j = 0; j < 18; ++j) {
             const int row = pos.Row + MoveOffsets[j].dRow, col = pos.Col + MoveOffsets[j].dCol;
             if (!CellValid(row, col)) continue;
             (j < NeighbourCount ? neighbours : ring)++;
-            EXPECT_EQ(Cells.Targets[cell][j], Cells.Index[row][col]);
+            EXPECT_EQ(Hexagon.Targets[cell][j], Hexagon.Index[row][col]);
         }
-        EXPECT_EQ(PopCount(Cells.Neighbours[cell]), neighbours);
-        EXPECT_EQ(PopCount(Cells.Ring2[cell]), ring);
+        EXPECT_EQ(PopCount(Hexagon.Neighbours[cell]), neighbours);
+        EXPECT_EQ(PopCount(Hexagon.Ring2[cell]), ring);
         if (cell > 0) {
-            EXPECT_LT(Cells.Pos[cell - 1].Row * 10 + Cells.Pos[cell - 1].Col, pos.Row * 10 + pos.Col)
+            EXPECT_LT(Hexagon.Pos[cell - 1].Row * 10 + Hexagon.Pos[cell - 1].Col, pos.Row * 10 + pos.Col)
                 << "bit order is row-major order";
         }
     }

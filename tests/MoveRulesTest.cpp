@@ -74,7 +74,7 @@ TEST(MoveRules, CapturesAtTheEdgeSeeOnlyBoardCellsAndInOffsetOrder) {
     grid(1, 2) = 2;
     grid(2, 2) = 2;
     grid(2, 1) = 2;
-    const Captures captures = CapturesAt(grid, {1, 1}, 2);
+    const Captures captures = CapturedCells(grid, {1, 1}, 2);
     ASSERT_EQ(captures.Count, 3);
     EXPECT_EQ(captures.Cells[0], (CellPos{1, 2}));
     EXPECT_EQ(captures.Cells[1], (CellPos{2, 1}));

@@ -128,8 +128,8 @@ TEST(ReferenceSearch, TerminalRuleInsideTheTree) {
 }
 
 TEST(ReferenceSearch, AlphaBetaNodeWithoutMovesReturnsAlpha) {
-    const reference::SearchContext alphaBeta{MakeSearchSettings(AlphaBeta, 3, 5), nullptr};
-    const reference::SearchContext complete{MakeSearchSettings(Complete, 3, 5), nullptr};
+    const reference::SearchRequest alphaBeta{MakeSearchSettings(AlphaBeta, 3, 5), nullptr};
+    const reference::SearchRequest complete{MakeSearchSettings(Complete, 3, 5), nullptr};
     Move move{9, 9, 9, 9, true};
     bool noMove = true;
     EXPECT_EQ(reference::FullWidthSearch(BlockedCorner(), 1, 0, 1000, 5, 1000, move, noMove, alphaBeta), 5);
@@ -217,11 +217,11 @@ TEST(ReferenceSearch, ProgressAndStop) {
         RecordingProgress stopping(1);
         Move untouched{7, 7, 7, 7, false};
         bool noMove = true;
-        const reference::SearchContext context{MakeSearchSettings(algo, 1, 5), &stopping};
+        const reference::SearchRequest request{MakeSearchSettings(algo, 1, 5), &stopping};
         if (algo == HomeMade)
-            reference::HomeMadeSearch(start, 1, 1, untouched, noMove, context);
+            reference::HomeMadeSearch(start, 1, 1, untouched, noMove, request);
         else
-            reference::FullWidthSearch(start, 1, 1, 1000, -1000, 1000, untouched, noMove, context);
+            reference::FullWidthSearch(start, 1, 1, 1000, -1000, 1000, untouched, noMove, request);
         EXPECT_EQ(stopping.steps, 1) << algo;
         EXPECT_EQ(untouched, (Move{7, 7, 7, 7, false})) << "a stopped call writes no move";
         EXPECT_TRUE(noMove) << "a stopped call leaves NoMove unwritten";

@@ -31,8 +31,8 @@ constexpr ByteReachTables BuildByteReachTables() {
             const int low = std::countr_zero(static_cast<unsigned>(pattern));
             const int cell = chunk * 8 + low;
             const int rest = pattern & (pattern - 1);
-            t.Near[chunk][pattern] = t.Near[chunk][rest] | (cell < CellCount ? Cells.Neighbours[cell] : 0);
-            t.Far[chunk][pattern] = t.Far[chunk][rest] | (cell < CellCount ? Cells.Ring2[cell] : 0);
+            t.Near[chunk][pattern] = t.Near[chunk][rest] | (cell < CellCount ? Hexagon.Neighbours[cell] : 0);
+            t.Far[chunk][pattern] = t.Far[chunk][rest] | (cell < CellCount ? Hexagon.Ring2[cell] : 0);
         }
     return t;
 }
@@ -74,13 +74,13 @@ inline Reach ReachOf(Bitboard mine, Bitboard empty) {
 inline bool HasMove(Bitboard mine, Bitboard empty) {
     for (Bitboard pieces = mine; pieces; pieces &= pieces - 1) {
         const int cell = LowestCell(pieces);
-        if ((Cells.Neighbours[cell] | Cells.Ring2[cell]) & empty) return true;
+        if ((Hexagon.Neighbours[cell] | Hexagon.Ring2[cell]) & empty) return true;
     }
     return false;
 }
 
-inline int CapturesAt(int target, Bitboard theirs) {
-    return PopCount(Cells.Neighbours[target] & theirs);
+inline int CaptureCount(int target, Bitboard theirs) {
+    return PopCount(Hexagon.Neighbours[target] & theirs);
 }
 
 // The one-ply gain of the best move: 1 + 2 x captures for a clone, 2 x captures for a jump.
@@ -91,13 +91,13 @@ inline int CapturesAt(int target, Bitboard theirs) {
 inline int BestGain(const Reach& reach, Bitboard theirs, int enough = 13) {
     int cloneCaptures = -1;
     for (Bitboard t = reach.Clone; t; t &= t - 1)
-        cloneCaptures = std::max(cloneCaptures, CapturesAt(LowestCell(t), theirs));
+        cloneCaptures = std::max(cloneCaptures, CaptureCount(LowestCell(t), theirs));
     const int cloneGain = cloneCaptures < 0 ? -1 : 1 + 2 * cloneCaptures;
     // A jump beats the best clone only by taking more; none takes more than six.
     if (cloneGain >= enough || cloneCaptures == 6) return cloneGain;
     int jumpCaptures = -1;
     for (Bitboard t = reach.JumpOnly; t; t &= t - 1)
-        jumpCaptures = std::max(jumpCaptures, CapturesAt(LowestCell(t), theirs));
+        jumpCaptures = std::max(jumpCaptures, CaptureCount(LowestCell(t), theirs));
     return std::max(cloneGain, 2 * jumpCaptures);
 }
 

@@ -1,11 +1,12 @@
 #include "app/GameText.h"
 
 #include <array>
-#include <charconv>
 #include <vector>
 
 #include "rules/Layouts.h"
 #include "rules/MoveNotation.h"
+#include "text/Decimal.h"
+#include "text/Lines.h"
 
 namespace {
 
@@ -13,24 +14,11 @@ constexpr std::array<std::string_view, 4> VariantNames{"", "Standard", "American
 constexpr std::array<std::string_view, 4> AlgorithmNames{"Complete", "Branch and Bound", "Alpha-Beta",
                                                          "Home Made"};
 
-// The file split into lines; a line may end in "\r\n" or "\n".
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
-// A whole decimal number within [low, high].
+// A whole decimal number within [low, high]. A "-" has always been read ("-0" is 0).
 bool ReadNumber(std::string_view text, int low, int high, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && value >= low && value <= high;
+    const std::optional<int> read = ReadDecimal(text, {.Minus = true});
+    if (read) value = *read;
+    return read && *read >= low && *read <= high;
 }
 
 bool TakeWord(std::string_view& text, std::string_view word) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "text/Utf8.h"
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the rest of the upper half is Latin-1. The unassigned
@@ -25,75 +27,16 @@ std::optional<unsigned char> ToWindows1252(char32_t ch) {
     return std::nullopt;
 }
 
-void AppendUtf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
-// The character starting at `at` of well-formed UTF-8, and its length; nothing when the
-// bytes there are not a well-formed character.
-std::optional<char32_t> NextUtf8(std::string_view bytes, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    int length = 0;
-    char32_t ch = 0;
-    char32_t smallest = 0;
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        ch = lead & 0x1F;
-        smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        ch = lead & 0x0F;
-        smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        ch = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (at + static_cast<std::size_t>(length) > bytes.size()) return std::nullopt;
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        ch = (ch << 6) | (next & 0x3F);
-    }
-    if (ch < smallest || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return std::nullopt;
-    at += static_cast<std::size_t>(length);
-    return ch;
-}
-
 } // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
-    for (std::size_t at = 0; at < bytes.size();)
-        if (!NextUtf8(bytes, at)) return false;
-    return true;
-}
 
 std::string ChatBytesForWire(std::string_view utf8) {
     if (!IsValidUtf8(utf8)) return std::string(utf8);
     std::string single;
     bool upperHalf = false;
     for (std::size_t at = 0; at < utf8.size();) {
-        const std::optional<unsigned char> byte = ToWindows1252(*NextUtf8(utf8, at));
+        const Utf8Char ch = ReadUtf8(utf8, at);
+        at += ch.Length;
+        const std::optional<unsigned char> byte = ToWindows1252(ch.Code);
         if (!byte) return std::string(utf8);
         upperHalf = upperHalf || *byte >= 0x80;
         single += static_cast<char>(*byte);

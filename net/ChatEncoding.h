@@ -15,6 +15,3 @@ std::string ChatBytesForWire(std::string_view utf8);
 
 // The text, in UTF-8, of chat bytes received.
 std::string ChatTextFromWire(std::string_view bytes);
-
-// Whether `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);

@@ -13,9 +13,9 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
-#include "net/DecimalDigits.h"
 #include "net/SocketErrors.h"
 #include "net/SocketNotifications.h"
+#include "text/Decimal.h"
 
 namespace {
 
@@ -37,19 +37,6 @@ QStringList InterfacesUp(bool withLoopback) {
     }
     freeifaddrs(list);
     return found;
-}
-
-// A whole decimal integer as the standard text-to-integer conversion reads it: leading
-// blanks, an optional sign, digits, nothing after them.
-std::optional<int> DecimalValue(const QByteArray& text) {
-    std::string_view rest(text.constData(), static_cast<std::size_t>(text.size()));
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
-        rest.remove_prefix(1);
-    const bool negative = !rest.empty() && rest.front() == '-';
-    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
-    const std::optional<int> value = DigitsValue(rest);
-    if (!value) return std::nullopt;
-    return negative ? -*value : *value;
 }
 
 // The protocol's name for the service look-up. The usual ones are known even on a system
@@ -76,7 +63,10 @@ std::optional<uint16_t> PortNumber(const QString& port, const QByteArray& protoc
         if (const servent* service = getservbyname(text.constData(), protocolName.constData()))
             return static_cast<uint16_t>(service->s_port);
     }
-    const std::optional<int> value = DecimalValue(text);
+    // A whole decimal integer as the standard text-to-integer conversion reads it.
+    const std::optional<int> value =
+        ReadDecimal(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                    {.LeadingBlanks = true, .Plus = true, .Minus = true});
     QString message;
     if (!value)
         message = QStringLiteral("'%1' is not a valid integer value").arg(port);

@@ -1,6 +1,7 @@
 #include "net/NetworkGame.h"
 
 #include "net/ChatEncoding.h"
+#include "rules/MoveNotation.h"
 
 namespace {
 
@@ -36,9 +37,7 @@ NetworkGame::~NetworkGame() {
 }
 
 QByteArray MoveLineOf(const Move& move) {
-    return QByteArray::number(move.FromRow) + '-' + QByteArray::number(move.FromCol) + '-' +
-           QByteArray::number(move.ToRow) + '-' + QByteArray::number(move.ToCol) + '-' +
-           (move.Clone ? '1' : '0');
+    return QByteArray::fromStdString(MoveText(move));
 }
 
 void NetworkGame::Open(const QString& hostClient, const QString& portClient, const QString& portServer) {

@@ -2,30 +2,22 @@
 
 #include <cstdint>
 
-#include "net/DecimalDigits.h"
 #include "rules/MoveOffsets.h"
-
-std::optional<int> NextField(std::string_view text, std::string_view& rest) {
-    const std::size_t dash = text.find('-');
-    const std::string_view field = dash == std::string_view::npos ? std::string_view{} : text.substr(0, dash);
-    rest = dash == std::string_view::npos ? text : text.substr(dash + 1);
-
-    std::string_view digits = field;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    return DigitsValue(digits);
-}
+#include "text/Decimal.h"
+#include "text/MoveLine.h"
+#include "text/Utf8.h"
 
 ParsedMoveLine ParseMoveLine(std::string_view line) {
     ParsedMoveLine parsed;
-    std::string_view rest = line;
-    int32_t* const fields[] = {&parsed.Received.FromRow, &parsed.Received.FromCol, &parsed.Received.ToRow,
-                               &parsed.Received.ToCol};
-    for (int32_t* field : fields) {
-        const std::optional<int> value = NextField(rest, rest);
+    const MoveLineFields fields = SplitMoveLine(line);
+    int32_t* const numbers[] = {&parsed.Received.FromRow, &parsed.Received.FromCol, &parsed.Received.ToRow,
+                                &parsed.Received.ToCol};
+    for (std::size_t i = 0; i < fields.Cells.size(); ++i) {
+        const std::optional<int> value = ReadDecimal(fields.Cells[i], {.Plus = true});
         if (!value) return parsed;
-        *field = *value;
+        *numbers[i] = *value;
     }
-    parsed.Received.Clone = rest == "1";
+    parsed.Received.Clone = fields.Kind == "1";
     parsed.FieldsAreNumbers = true;
     return parsed;
 }
@@ -111,19 +103,11 @@ std::string ChatTextForDisplay(std::string_view text) {
     int characters = 0;
     int lines = 1;
     int run = 0;
-    int continuationExpected = 0;
     std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool continues = (byte & 0xC0) == 0x80 && continuationExpected > 0;
-        if (continues) {
-            --continuationExpected;
-            shown += static_cast<char>(byte);
-            continue;
-        }
-        // A new character starts here.
+    while (i < text.size()) {
         if (characters == MaxCharacters || lines > MaxLines) break;
-        continuationExpected = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+        const std::size_t length = ReadUtf8(text, i).Length;
+        const auto byte = static_cast<unsigned char>(text[i]);
         ++characters;
         char out = static_cast<char>(byte);
         if (byte < 0x20 && byte != '\n' && byte != '\t') out = ' ';
@@ -140,19 +124,13 @@ std::string ChatTextForDisplay(std::string_view text) {
         }
         if (lines > MaxLines) break;
         shown += out;
+        shown += text.substr(i + 1, length - 1);
+        i += length;
     }
     if (i < text.size()) {
         int left = 0;
-        int expected = 0;
-        for (; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            if ((byte & 0xC0) == 0x80 && expected > 0) {
-                --expected;
-                continue;
-            }
-            expected = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+        for (; i < text.size(); i += ReadUtf8(text, i).Length)
             ++left;
-        }
         if (!shown.empty() && shown.back() != '\n') shown += '\n';
         shown += "[" + std::to_string(left) + " more characters not shown]";
     }

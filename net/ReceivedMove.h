@@ -7,13 +7,9 @@
 #include "rules/Move.h"
 #include "rules/ValueGrid.h"
 
-// Reads one number of a move line: the text before the first "-" of `text`, converted as a
-// decimal integer (an optional "+", then digits, within 32 bits). `rest` gets the text after
-// that "-", or all of `text` when it holds none (then the field is empty and not a number).
-std::optional<int> NextField(std::string_view text, std::string_view& rest);
-
-// A move line read field by field: four numbers and the kind, which is a clone exactly when
-// the text after the fourth "-" is "1" (any other text is a jump).
+// A move line read field by field: four numbers, each the text before one of the first four
+// "-" read as a decimal integer (an optional "+", then digits, within 32 bits), and the kind,
+// which is a clone exactly when the text after the fourth "-" is "1" (any other text is a jump).
 struct ParsedMoveLine {
     bool FieldsAreNumbers = false;
     ::Move Received;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/ChatEncoding.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -81,16 +81,8 @@ TEST(GameRecord, RefusesAnIllegalMoveAndKeepsEverything) {
     EXPECT_EQ(record.Size(), 1u);
 }
 
-TEST(MoveNotation, ReadsOnlyFiveNumbersJoinedByDashes) {
-    struct Case {
-        const char* Text;
-        bool Valid;
-    };
-    for (const Case& c :
-         {Case{"5-3-6-4-1", true}, Case{"10-3-6-4-0", true}, Case{"5-3-6-4-2", false}, Case{"5-3-6-4", false},
-          Case{"5-3-6-4-1-1", false}, Case{"5--6-4-1", false}, Case{"5-3-6-4-1 ", false},
-          Case{"+5-3-6-4-1", false}, Case{"123-3-6-4-1", false}, Case{"", false}, Case{"a-b-c-d-e", false}})
-        EXPECT_EQ(ParseMoveText(c.Text).has_value(), c.Valid) << c.Text;
+// The notation itself is tested with the text library; here, the moves it carries.
+TEST(MoveNotation, CarriesAMoveThereAndBack) {
     for (const Move& move : {Move{5, 3, 6, 4, true}, Move{9, 9, 7, 9, false}})
         EXPECT_EQ(ParseMoveText(MoveText(move)), move);
     EXPECT_EQ(MoveText({5, 3, 6, 4, true}), "5-3-6-4-1");

@@ -1,22 +1,23 @@
 # Checks the direction of the includes between the folders of the tree:
-#   rules <- ai <- {view, net, app/settings, app/sound} <- app/options <- app <- tools
+#   text <- rules <- ai <- {view, net, app/settings, app/sound} <- app/options <- app <- tools
 # A folder may include its own headers and those of any folder to its left; the four folders
 # in braces are peers and include none of each other. The tests may include anything.
 # Every quoted include is spelled from the top of the tree ("rules/Board.h"), so one header
 # has one name everywhere.
 # Usage: cmake -DROOT=<source tree> -P IncludeDirection.cmake
 
-set(layer_rules 0)
-set(layer_ai 1)
-set(layer_view 2)
-set(layer_net 2)
-set(layer_app/settings 2)
-set(layer_app/sound 2)
-set(layer_app/options 3)
-set(layer_app 4)
-set(layer_tools 5)
+set(layer_text 0)
+set(layer_rules 1)
+set(layer_ai 2)
+set(layer_view 3)
+set(layer_net 3)
+set(layer_app/settings 3)
+set(layer_app/sound 3)
+set(layer_app/options 4)
+set(layer_app 5)
+set(layer_tools 6)
 # Longest first, so a file of app/settings belongs to app/settings and not to app.
-set(folders app/settings app/sound app/options rules tools view net app ai tests)
+set(folders app/settings app/sound app/options rules tools text view net app ai tests)
 
 # The folder of the tree a path (relative to ROOT) lies in, or "" outside all of them.
 function(folder_of path result)
@@ -31,7 +32,7 @@ endfunction()
 
 set(faults "")
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
-     ${ROOT}/rules/* ${ROOT}/ai/* ${ROOT}/view/* ${ROOT}/net/* ${ROOT}/app/* ${ROOT}/tools/* ${ROOT}/tests/*)
+     ${ROOT}/text/* ${ROOT}/rules/* ${ROOT}/ai/* ${ROOT}/view/* ${ROOT}/net/* ${ROOT}/app/* ${ROOT}/tools/* ${ROOT}/tests/*)
 list(FILTER sources INCLUDE REGEX "\\.(h|cpp|h\\.in)$")
 foreach(source IN LISTS sources)
     folder_of(${source} from)

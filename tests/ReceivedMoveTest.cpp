@@ -8,35 +8,6 @@
 
 namespace {
 
-struct FieldCase {
-    std::string Text;
-    std::optional<int> Value;
-    std::string Rest;
-};
-
-TEST(NextField, ReadsTheNumberBeforTheFirstDash) {
-    const FieldCase cases[] = {
-        {"3-2-4-3-1", 3, "2-4-3-1"},
-        {"12-", 12, ""},
-        {"+7-x", 7, "x"},
-        {"007-1", 7, "1"},
-        {"-3", std::nullopt, "3"},
-        {"5", std::nullopt, "5"},
-        {"", std::nullopt, ""},
-        {"a-1", std::nullopt, "1"},
-        {"1 -2", std::nullopt, "2"},
-        {"99999999999-1", std::nullopt, "1"},
-        {"2147483647-1", 2147483647, "1"},
-        {"2147483648-1", std::nullopt, "1"},
-        {"++7-1", std::nullopt, "1"},
-    };
-    for (const FieldCase& c : cases) {
-        std::string_view rest;
-        EXPECT_EQ(NextField(c.Text, rest), c.Value) << c.Text;
-        EXPECT_EQ(rest, c.Rest) << c.Text;
-    }
-}
-
 TEST(ParseMoveLine, OnlyKindOneIsAClone) {
     const std::pair<std::string, bool> cases[] = {
         {"3-2-4-3-1", true},   {"3-2-4-3-0", false}, {"3-2-4-3-2", false},

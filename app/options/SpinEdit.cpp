@@ -2,6 +2,17 @@
 
 #include <QLineEdit>
 
+#include "text/Decimal.h"
+
+namespace {
+
+// The integer typed in a field, blanks around it allowed.
+std::optional<int> TypedInteger(const QString& text) {
+    return ReadDecimal(text.trimmed().toStdString(), {.Plus = true, .Minus = true});
+}
+
+} // namespace
+
 SpinEdit::SpinEdit(int minimum, int maximum, int maxLength, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);
     setValue(minimum);
@@ -11,22 +22,18 @@ SpinEdit::SpinEdit(int minimum, int maximum, int maxLength, QWidget* parent) : Q
 }
 
 int SpinEdit::fieldValue() const {
-    bool ok = false;
-    const int typed = cleanText().toInt(&ok);
-    return ok ? qBound(minimum(), typed, maximum()) : minimum();
+    const std::optional<int> typed = TypedInteger(cleanText());
+    return typed ? qBound(minimum(), *typed, maximum()) : minimum();
 }
 
 QValidator::State SpinEdit::validate(QString& text, int& pos) const {
     const QValidator::State state = QSpinBox::validate(text, pos);
     if (state != QValidator::Invalid) return state;
     // An integer out of range may be typed; fixup brings it into range later.
-    bool ok = false;
-    text.trimmed().toInt(&ok);
-    return ok ? QValidator::Intermediate : QValidator::Invalid;
+    return TypedInteger(text) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 void SpinEdit::fixup(QString& text) const {
-    bool ok = false;
-    const int typed = text.trimmed().toInt(&ok);
-    if (ok) text = QString::number(qBound(minimum(), typed, maximum()));
+    const std::optional<int> typed = TypedInteger(text);
+    if (typed) text = QString::number(qBound(minimum(), *typed, maximum()));
 }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "text/Lines.h"
+#include "text/Utf8.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -78,24 +81,6 @@ bool HasTypePrefix(std::string_view data) {
         if (!allowed) return false;
     }
     return false;
-}
-
-void AppendUtf8(std::string& out, uint32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
 }
 
 // The bytes of "hex(...):" data: two hex digits each, separated by commas, with blanks and
@@ -256,16 +241,7 @@ std::string FormatStringLine(std::string_view name, std::string_view text) {
 }
 
 RegistryDocument RegistryDocument::Parse(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-
+    const std::vector<std::string_view> lines = SplitLines(text);
     RegistryDocument doc;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (auto key = ParseSectionLine(lines[i])) {

@@ -15,6 +15,7 @@
 #include "net/ReceivedMove.h"
 #include "rules/Layouts.h"
 #include "rules/MoveOffsets.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// The lines of a text. A line ends in "\n" or "\r\n", neither of which it keeps; a final line
+// end starts no further line, so "a\n" is one line and "" none.
+std::vector<std::string_view> SplitLines(std::string_view text);

@@ -563,6 +563,34 @@ TEST_F(PeerDuringPlacement, AHangUpWhileTheChatBoxIsOpenEndsTheGame) {
     ASSERT_NO_FATAL_FAILURE(LocalMove());
 }
 
+// The end of a game fills every empty cell, then shows the result: a hang-up during the fill
+// waits for it, and is handled while the result box is open, which the board leaves empty.
+TEST_F(PeerDuringPlacement, AHangUpAtTheEndOfAGameWaitsForTheFillAndEmptiesTheBoardBehindTheBox) {
+    peer = ConnectedSocket(port);
+    ASSERT_GE(peer, 0);
+    ASSERT_TRUE(WaitUntil([&] { return server.Grid() == StartingGrid(Standard); }, 10000));
+    server.Form->AnimDelay = 2; // 40 cells of 10 frames: the fill takes most of a second
+    bool filledWhenTheBoxOpened = false;
+    bool boxSawTheEnd = false;
+    server.Platform.OnMessage = [&](const RecordingPlatform::Message& box) {
+        EXPECT_EQ(box.Caption, "Results:");
+        filledWhenTheBoxOpened = PieceCount(server.Grid()) == 58;
+        boxSawTheEnd = WaitUntil([&] { return Status() == "Connection closed by Player 2 "; });
+    };
+    std::thread script([fd = peer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        HangUp(fd, false);
+    });
+    peer = -1;
+    server.Form->FinJeu();
+    script.join();
+    EXPECT_EQ(server.Platform.Messages.size(), 1u);
+    EXPECT_TRUE(filledWhenTheBoxOpened) << "the hang-up was handled in the middle of the fill";
+    EXPECT_TRUE(boxSawTheEnd);
+    EXPECT_FALSE(server.Form->GameRunning);
+    EXPECT_EQ(PieceCount(server.Grid()), 0);
+}
+
 // The connecting copy: the listener accepts and hangs up 0.3 s later, during the placement.
 TEST(ConnectingCopy, AListenerThatHangsUpDuringThePlacementEndsTheGame) {
     const int port = FreePort();

@@ -10,6 +10,7 @@
 #include "rules/Board.h"
 #include "view/BoardPainting.h"
 #include "view/BoardSurface.h"
+#include "view/PieceLayer.h"
 
 class CircleShape;
 class PieceObject;
@@ -104,6 +105,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // The platform seam, for the dialogs and handlers that show boxes or play sounds.
     Platform& platform() const { return m_platform; }
     const ::Board& board() const { return m_board; }
+    // The piece objects that show the board's pieces.
+    const PieceLayer& pieces() const { return m_pieces; }
     // The network play: TCPClient1 and TCPServer1 with their handlers. System Information
     // reads the socket service's Description, SystemStatus, LocalHostName and
     // LocalHostAddress from TCPClient1.
@@ -202,6 +205,7 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
 
     Platform& m_platform;
     ::Board m_board;
+    PieceLayer m_pieces;
     HoleList m_holes{};
     BoardSurface* m_surface = nullptr;
     CellHighlights m_highlights;

@@ -54,11 +54,9 @@ void TForm1::VideDamier() {
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
             Cell& cell = m_board(row, col);
-            if (cell.Value != 1 && cell.Value != 2) continue;
-            delete cell.Piece;
-            cell.Piece = nullptr;
-            cell.Value = Empty;
+            if (cell.Value == 1 || cell.Value == 2) cell.Value = Empty;
         }
+    m_pieces.Clear();
     Score1->setText("");
     Score2->setText("");
     m_surface->update();
@@ -67,7 +65,7 @@ void TForm1::VideDamier() {
 
 void TForm1::ClearPendingMove() {
     if (PieceSelected && CellValid(SelectedRow, SelectedCol))
-        if (PieceObject* piece = m_board(SelectedRow, SelectedCol).Piece) piece->setOutlineWidth(1);
+        if (PieceObject* piece = m_pieces.At(SelectedRow, SelectedCol)) piece->setOutlineWidth(1);
     PieceSelected = false;
     SelectedRow = 0;
     SelectedCol = 0;
@@ -89,7 +87,7 @@ void TForm1::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
     Cell& cell = m_board(row, col);
     cell.Value = owner;
     auto* piece = new PieceObject(owner, m_surface);
-    cell.Piece = piece;
+    m_pieces.Put(row, col, piece);
     AddToScore(owner, +1);
     for (int frame = 1; frame <= AnimFrames; ++frame) {
         ShowPieceAt(piece,
@@ -112,7 +110,7 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         CreatePion(fromRow, fromCol, toRow, toCol, p);
     } else {
         // The piece itself slides over to the destination.
-        PieceObject* piece = m_board(fromRow, fromCol).Piece;
+        PieceObject* piece = m_pieces.At(fromRow, fromCol);
         piece->raise();
         const int side = piece->width();
         for (int frame = 1; frame <= AnimFrames; ++frame) {
@@ -120,9 +118,8 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
                                    .translated(BoardOffset()));
             m_platform.Wait(AnimDelay);
         }
-        m_board(toRow, toCol).Piece = piece;
+        m_pieces.Move(fromRow, fromCol, toRow, toCol);
         piece->setCell(toRow, toCol);
-        m_board(fromRow, fromCol).Piece = nullptr;
         m_board(toRow, toCol).Value = p;
         m_board(fromRow, fromCol).Value = Empty;
         if (SoundOn) m_platform.PlaySound("to.wav");
@@ -133,10 +130,11 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         const int col = toCol + MoveOffsets[i].dCol;
         if (!CellValid(row, col) || m_board(row, col).Value != q) continue;
         m_board(row, col).Value = p;
-        m_board(row, col).Piece->setOwner(p);
+        PieceObject* taken = m_pieces.At(row, col);
+        taken->setOwner(p);
         AddToScore(p, +1);
         AddToScore(q, -1);
-        m_board(row, col).Piece->repaint();
+        taken->repaint();
     }
     // The light goes out and the turn passes to the opponent.
     TargetRow = 0;
@@ -148,9 +146,8 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
 void TForm1::RepositionnnePions() {
     for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col) {
-            const Cell& cell = m_board(row, col);
-            if ((cell.Value == 1 || cell.Value == 2) && cell.Piece)
-                cell.Piece->setGeometry(PieceBox(row, col, HexSize).translated(BoardOffset()));
+            if (PieceObject* piece = m_pieces.At(row, col))
+                piece->setGeometry(PieceBox(row, col, HexSize).translated(BoardOffset()));
         }
     const ScoreAreaLayout area = ScoreArea(HexSize);
     Player1Marker->setGeometry(area.Player1MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);

@@ -15,7 +15,7 @@ void TForm1::Shape1MouseDown(PieceObject* piece) {
     if (!GameRunning) return;
     // A click on any piece while one is selected only deselects.
     if (PieceSelected) {
-        if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
+        if (PieceObject* selected = m_pieces.At(SelectedRow, SelectedCol)) selected->setOutlineWidth(1);
         PieceSelected = false;
         SelectedRow = 0;
         return;
@@ -63,7 +63,7 @@ void TForm1::FormMouseDown(Qt::MouseButton) {
     // Any button confirms the lit destination.
     if (TargetRow <= 0 || !PieceSelected) return;
     // The selection outline and the light go before the move is sent or played.
-    if (PieceObject* selected = m_board(SelectedRow, SelectedCol).Piece) selected->setOutlineWidth(1);
+    if (PieceObject* selected = m_pieces.At(SelectedRow, SelectedCol)) selected->setOutlineWidth(1);
     ColorHex(TargetRow, TargetCol, BoardCellColor);
     // Network send: the opponent gets the move before it is played here. A move
     // the opponent did not get is not played: the two boards would part. A send that fails

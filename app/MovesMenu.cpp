@@ -221,7 +221,7 @@ void TMovesMenu::ShowPosition() {
             Cell& cell = form.m_board(row, col);
             cell.Value = owner;
             auto* piece = new PieceObject(owner, form.surface());
-            cell.Piece = piece;
+            form.m_pieces.Put(row, col, piece);
             piece->setCell(row, col);
             piece->setGeometry(PieceBox(row, col, form.HexSize).translated(form.BoardOffset()));
             piece->OnMouseDown = [&form](PieceObject* clicked) { form.Shape1MouseDown(clicked); };
@@ -270,7 +270,7 @@ void TMovesMenu::Hint1Click() {
     const Move& move = outcome.BestMove;
     m_hint = move;
     const QColor colour = move.Clone ? CloneHighlightColor : JumpHighlightColor;
-    m_hintPiece = m_form.m_board(move.FromRow, move.FromCol).Piece;
+    m_hintPiece = m_form.m_pieces.At(move.FromRow, move.FromCol);
     if (m_hintPiece) {
         m_hintPiece->setOutlineColor(colour);
         m_hintPiece->setOutlineWidth(3);
@@ -282,7 +282,7 @@ void TMovesMenu::ClearHint() {
     const std::optional<Move> hint = std::exchange(m_hint, std::nullopt);
     if (!hint) return;
     TForm1& form = m_form;
-    if (PieceObject* piece = form.m_board(hint->FromRow, hint->FromCol).Piece) {
+    if (PieceObject* piece = form.m_pieces.At(hint->FromRow, hint->FromCol)) {
         const bool selected =
             form.PieceSelected && form.SelectedRow == hint->FromRow && form.SelectedCol == hint->FromCol;
         piece->setOutlineColor(Qt::black);

@@ -5,8 +5,7 @@
 void InitBoard(Board& board) {
     for (int row = 1; row <= 11; ++row)
         for (int col = 1; col <= 11; ++col)
-            board(row, col) =
-                Cell{(row > 9 || col > 9 || std::abs(row - col) > 4) ? Blocked : Empty, nullptr};
+            board(row, col) = Cell{(row > 9 || col > 9 || std::abs(row - col) > 4) ? Blocked : Empty};
     for (const CellPos& hole : Holes)
         board(hole.Row, hole.Col).Value = Blocked;
 }

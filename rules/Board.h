@@ -5,13 +5,8 @@
 
 #include "rules/ValueGrid.h"
 
-// The on-screen piece that shows a cell's piece. The rules only store the pointer;
-// the view layer defines and owns the object.
-class PieceObject;
-
 struct Cell {
     int32_t Value = Blocked;
-    PieceObject* Piece = nullptr;
 };
 
 // The authoritative game board: 11 x 11 cells indexed 1..11, of which rows and columns

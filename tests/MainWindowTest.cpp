@@ -184,10 +184,10 @@ TEST_F(MainWindow, ResizingRescalesBoardAndPieces) {
     }
     // A few pixels that keep the size move nothing.
     ResizeOuter(400, 600);
-    const QRect before = form->board()(5, 7).Piece->geometry();
+    const QRect before = form->pieces().At(5, 7)->geometry();
     ResizeOuter(405, 602);
     EXPECT_EQ(form->HexSize, 13);
-    EXPECT_EQ(form->board()(5, 7).Piece->geometry(), before);
+    EXPECT_EQ(form->pieces().At(5, 7)->geometry(), before);
 }
 
 // A window made tiny keeps a board whose pieces can be clicked; a wide one centres the board,

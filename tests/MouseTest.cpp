@@ -16,7 +16,7 @@ TEST_F(MousePlay, HoverLightsRedForACloneAndYellowForAJump) {
     SetUpPosition({{4, 4}}, {{9, 9}});
     PressAt({4, 4});
     ASSERT_TRUE(form->PieceSelected);
-    EXPECT_EQ(form->board()(4, 4).Piece->outlineWidth(), 3);
+    EXPECT_EQ(form->pieces().At(4, 4)->outlineWidth(), 3);
     for (const Case& c : {Case{{5, 6}, JumpHighlightColor, false}, Case{{4, 5}, CloneHighlightColor, true}}) {
         HoverOver(c.Target);
         EXPECT_EQ(form->TargetRow, c.Target.Row);
@@ -73,7 +73,7 @@ TEST_F(MousePlay, AnyButtonPlaysTheLitMove) {
         EXPECT_FALSE(form->PieceSelected);
         EXPECT_EQ(form->TargetRow, 0);
         EXPECT_TRUE(form->highlights().isEmpty());
-        EXPECT_EQ(form->board()(c.Target.Row, c.Target.Col).Piece->outlineWidth(), 1);
+        EXPECT_EQ(form->pieces().At(c.Target.Row, c.Target.Col)->outlineWidth(), 1);
         ExpectBoardConsistent();
         EXPECT_EQ(form->Score1->text(), QString::number(c.Score1)) << c.Button;
         form->VideDamier();
@@ -90,8 +90,8 @@ TEST_F(MousePlay, SelectionNeedsAnOwnPieceAndAnyPieceDeselects) {
     PressAt({6, 6}); // another own piece only deselects
     EXPECT_FALSE(form->PieceSelected);
     EXPECT_EQ(form->SelectedRow, 0);
-    EXPECT_EQ(form->board()(4, 4).Piece->outlineWidth(), 1);
-    EXPECT_EQ(form->board()(6, 6).Piece->outlineWidth(), 1);
+    EXPECT_EQ(form->pieces().At(4, 4)->outlineWidth(), 1);
+    EXPECT_EQ(form->pieces().At(6, 6)->outlineWidth(), 1);
     PressAt({6, 6});
     EXPECT_EQ(form->SelectedRow, 6);
     // A click on the surface with nothing lit keeps the selection and plays nothing.

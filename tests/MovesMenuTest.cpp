@@ -242,13 +242,13 @@ TEST_F(MovesMenu, TheHintIsTheSearchToolsCompleteLevelFourMoveAndGoesAtTheNextCl
         EXPECT_EQ(std::optional<Move>(hint), ToolAnswer(before, form->CurrentPlayer)) << i;
         const QColor colour = hint.Clone ? CloneHighlightColor : JumpHighlightColor;
         EXPECT_EQ(form->highlights().value(CellKey(hint.ToRow, hint.ToCol)), colour);
-        EXPECT_EQ(form->board()(hint.FromRow, hint.FromCol).Piece->outlineColor(), colour);
+        EXPECT_EQ(form->pieces().At(hint.FromRow, hint.FromCol)->outlineColor(), colour);
         EXPECT_EQ(CopyToValueGrid(form->board()), before) << "a hint never changes the game";
         PlayRandomMove(random); // its first click puts the hint out
         EXPECT_FALSE(moves().shownHint().has_value());
         EXPECT_FALSE(form->highlights().contains(CellKey(hint.ToRow, hint.ToCol)));
         EXPECT_EQ(form->board()(hint.FromRow, hint.FromCol).Value == 0 ||
-                      form->board()(hint.FromRow, hint.FromCol).Piece->outlineColor() == QColor(Qt::black),
+                      form->pieces().At(hint.FromRow, hint.FromCol)->outlineColor() == QColor(Qt::black),
                   true);
     }
 }

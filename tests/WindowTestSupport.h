@@ -89,16 +89,17 @@ class WindowTest : public testing::Test {
         for (int row = 1; row <= 9; ++row)
             for (int col = 1; col <= 9; ++col) {
                 const Cell& cell = form->board()(row, col);
+                const PieceObject* piece = form->pieces().At(row, col);
                 if (cell.Value == 1 || cell.Value == 2) {
-                    ASSERT_NE(cell.Piece, nullptr) << row << "," << col;
-                    EXPECT_EQ(cell.Piece->owner(), cell.Value) << row << "," << col;
-                    EXPECT_EQ(cell.Piece->row(), row);
-                    EXPECT_EQ(cell.Piece->col(), col);
-                    EXPECT_EQ(cell.Piece->geometry(),
+                    ASSERT_NE(piece, nullptr) << row << "," << col;
+                    EXPECT_EQ(piece->owner(), cell.Value) << row << "," << col;
+                    EXPECT_EQ(piece->row(), row);
+                    EXPECT_EQ(piece->col(), col);
+                    EXPECT_EQ(piece->geometry(),
                               PieceBox(row, col, form->HexSize).translated(form->BoardOffset()));
                     ++counts[cell.Value];
                 } else {
-                    EXPECT_EQ(cell.Piece, nullptr) << row << "," << col;
+                    EXPECT_EQ(piece, nullptr) << row << "," << col;
                 }
             }
         EXPECT_EQ(form->surface()->findChildren<PieceObject*>().size(), counts[1] + counts[2]);

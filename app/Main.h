@@ -188,6 +188,8 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void AddToScore(int player, int delta);
     QLabel* ScoreLabel(int player) const;
     void ShowPieceAt(QWidget* piece, const QRect& box);
+    // A new piece object of `owner` on a cell, with the cell's value; not yet shown.
+    PieceObject* NewPiece(int row, int col, int owner);
     void ClearPendingMove();
     bool TurnStillValid(uint64_t boardGeneration) const;
 

@@ -83,19 +83,23 @@ void TForm1::ShowPieceAt(QWidget* piece, const QRect& box) {
     m_surface->repaint(old.united(box));
 }
 
-void TForm1::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
-    Cell& cell = m_board(row, col);
-    cell.Value = owner;
+PieceObject* TForm1::NewPiece(int row, int col, int owner) {
+    m_board(row, col).Value = owner;
     auto* piece = new PieceObject(owner, m_surface);
+    piece->setCell(row, col);
+    piece->OnMouseDown = [this](PieceObject* clicked) { Shape1MouseDown(clicked); };
     m_pieces.Put(row, col, piece);
+    return piece;
+}
+
+void TForm1::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
+    PieceObject* piece = NewPiece(row, col, owner);
     AddToScore(owner, +1);
     for (int frame = 1; frame <= AnimFrames; ++frame) {
         ShowPieceAt(piece,
                     GrowFrameBox(fromRow, fromCol, row, col, HexSize, frame).translated(BoardOffset()));
         m_platform.Wait(AnimDelay);
     }
-    piece->OnMouseDown = [this](PieceObject* clicked) { Shape1MouseDown(clicked); };
-    piece->setCell(row, col);
     if (SoundOn) m_platform.PlaySound("reprod.wav");
 }
 

@@ -218,13 +218,8 @@ void TMovesMenu::ShowPosition() {
         for (int col = 1; col <= 9; ++col) {
             const int owner = position.Grid(row, col);
             if (owner != 1 && owner != 2) continue;
-            Cell& cell = form.m_board(row, col);
-            cell.Value = owner;
-            auto* piece = new PieceObject(owner, form.surface());
-            form.m_pieces.Put(row, col, piece);
-            piece->setCell(row, col);
+            PieceObject* piece = form.NewPiece(row, col, owner);
             piece->setGeometry(PieceBox(row, col, form.HexSize).translated(form.BoardOffset()));
-            piece->OnMouseDown = [&form](PieceObject* clicked) { form.Shape1MouseDown(clicked); };
             piece->show();
         }
     for (int player = 1; player <= 2; ++player) {

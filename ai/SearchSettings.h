@@ -1,7 +1,14 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 // The four ways the computer chooses a move.
 enum SearchAlgorithm : int { Complete = 0, BranchAndBound = 1, AlphaBeta = 2, HomeMade = 3 };
+
+// Their names, by number, as the Players dialog, saved games and the tools show them.
+inline constexpr std::array<std::string_view, 4> AlgorithmNames{"Complete", "Branch and Bound", "Alpha-Beta",
+                                                                "Home Made"};
 
 inline constexpr int MinLevel = 0;
 inline constexpr int MaxLevel = 8;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "ai/SearchSettings.h"
 #include "rules/Layouts.h"
 #include "rules/MoveNotation.h"
 #include "text/Decimal.h"
@@ -11,8 +12,6 @@
 namespace {
 
 constexpr std::array<std::string_view, 4> VariantNames{"", "Standard", "American", "Swedish"};
-constexpr std::array<std::string_view, 4> AlgorithmNames{"Complete", "Branch and Bound", "Alpha-Beta",
-                                                         "Home Made"};
 
 // A whole decimal number within [low, high]. A "-" has always been read ("-0" is 0).
 bool ReadNumber(std::string_view text, int low, int high, int& value) {

@@ -13,6 +13,7 @@
 
 #include "ai/FastSearch.h"
 #include "ai/ReferenceSearch.h"
+#include "ai/SearchSettings.h"
 #include "rules/LegalMoves.h"
 #include "tools/BenchPositions.h"
 #include "tools/RandomPositions.h"
@@ -24,8 +25,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int BusyCount = 10;
-
-const char* const AlgoNames[] = {"Complete", "Branch and Bound", "Alpha-Beta", "Home Made"};
 
 // Stops a search once its time is up.
 class Deadline final : public SearchProgress {
@@ -196,9 +195,10 @@ int RunBenchmark(int minLevel, int maxLevel, double cap, bool withReference, int
                     if (differing) answers = std::to_string(differing) + " DIFFERENT";
                 }
                 if (timeouts) answers += " " + std::to_string(timeouts) + " stopped at the time cap";
-                std::printf("%-17s %-8s %5d %12s %12s %14s %12.3g %10s %s\n", AlgoNames[algo], set, level,
-                            refText.c_str(), FormatSeconds(fastMedian).c_str(), FormatSeconds(worst).c_str(),
-                            nodes / fastTotal, ratioText.c_str(), answers.c_str());
+                std::printf("%-17s %-8s %5d %12s %12s %14s %12.3g %10s %s\n", AlgorithmNames[algo].data(),
+                            set, level, refText.c_str(), FormatSeconds(fastMedian).c_str(),
+                            FormatSeconds(worst).c_str(), nodes / fastTotal, ratioText.c_str(),
+                            answers.c_str());
                 std::fflush(stdout);
                 if (timeouts) break; // deeper levels would only hit the cap too
             }
@@ -287,8 +287,8 @@ int RunBusy(int level, int threads, int onlyAlgo, double cap) {
                       *std::max_element(ratios.begin(), ratios.end()));
         std::string answers = differing ? std::to_string(differing) + " DIFFERENT" : "same";
         if (timeouts) answers += " " + std::to_string(timeouts) + " stopped at the time cap";
-        std::printf("%-17s %10.3g %12s %12s %12s %12s %8.2fx %9s %s\n", AlgoNames[algo], Median(nodes),
-                    FormatSeconds(Median(one)).c_str(),
+        std::printf("%-17s %10.3g %12s %12s %12s %12s %8.2fx %9s %s\n", AlgorithmNames[algo].data(),
+                    Median(nodes), FormatSeconds(Median(one)).c_str(),
                     FormatSeconds(*std::max_element(one.begin(), one.end())).c_str(),
                     FormatSeconds(Median(many)).c_str(),
                     FormatSeconds(*std::max_element(many.begin(), many.end())).c_str(), Median(ratios), range,

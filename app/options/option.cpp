@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ai/SearchSettings.h"
 #include "app/options/RadioGroup.h"
 #include "app/options/SpinEdit.h"
 #include "app/settings/Profile.h"
@@ -81,8 +82,12 @@ QWidget* Heading(const QColor& colour, QWidget* parent) {
 }
 
 QStringList AlgorithmItems() {
-    return {QStringLiteral("Complete"), QStringLiteral("Branch and Bound"), QStringLiteral("Alpha-Beta"),
-            QStringLiteral("Home Made      Branch:")};
+    QStringList items;
+    for (const std::string_view name : AlgorithmNames)
+        items << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    // The branch count's field stands on Home Made's line, after its caption.
+    items.last() += QStringLiteral("      Branch:");
+    return items;
 }
 
 // A port is at most five digits: the field is as wide as that, where the host field takes

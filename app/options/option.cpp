@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 #include "app/options/RadioGroup.h"
 #include "app/options/SpinEdit.h"
 #include "app/settings/Profile.h"
+#include "view/PieceObject.h"
 
 namespace {
 
@@ -31,30 +31,8 @@ constexpr int Inset = 4;
 constexpr int RowGap = 3;
 constexpr int BoxSide = 3;
 
-const QColor Player1Colour(255, 255, 255);
-const QColor Player2Colour(255, 255, 0);
 // The board's blue, behind the headings, so the white and yellow texts can be read.
 const QColor HeadingBackground(0, 0, 255);
-
-// A piece of the player's colour, as the board shows it.
-class PlayerCircle : public QWidget {
-  public:
-    PlayerCircle(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
-        setFixedSize(18, 18);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::black);
-        painter.setBrush(m_colour);
-        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-
-  private:
-    QColor m_colour;
-};
 
 QWidget* Heading(const QColor& colour, QWidget* parent) {
     auto* band = new QWidget(parent);
@@ -75,7 +53,10 @@ QWidget* Heading(const QColor& colour, QWidget* parent) {
     auto* row = new QHBoxLayout(band);
     row->setContentsMargins(Inset, 2, Inset, 2);
     row->setSpacing(Margin);
-    row->addWidget(new PlayerCircle(colour, band));
+    // A piece of the player's colour, as the board shows it.
+    auto* piece = new CircleShape(colour, band);
+    piece->setFixedSize(18, 18);
+    row->addWidget(piece);
     row->addWidget(label);
     row->addStretch();
     return band;
@@ -195,9 +176,9 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     // The left half is open, so its controls line up with the page margin; the panel of the
     // right half keeps a small margin inside its frame. Their rows start at the same height.
     const int inset = right->frameWidth() + Inset;
-    LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1Colour, player1,
+    LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1PieceColor, player1,
                  {{QStringLiteral("Port :"), EditPortServer}});
-    LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2Colour, player2,
+    LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2PieceColor, player2,
                  {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
 
     OkButton = new QPushButton(QStringLiteral("Ok"), this);

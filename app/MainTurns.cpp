@@ -8,6 +8,7 @@
 #include "app/Main.h"
 #include "app/MovesMenu.h"
 #include "app/Platform.h"
+#include "app/ResultAnnouncement.h"
 #include "app/SearchJob.h"
 #include "rules/Outcome.h"
 
@@ -119,8 +120,8 @@ void TForm1::FinJeu() {
         for (int col = 1; col <= 9; ++col)
             if (m_board(row, col).Value == Empty) CreatePion(row, col, row, col, CurrentPlayer);
     // The result's sound and message.
-    const GameOutcome outcome =
-        DecideOutcome(s1, s2, Config.PlayerIsComputer[1], Config.PlayerIsComputer[2], Config.NetworkRole);
+    const ResultAnnouncement outcome = AnnouncementOf(
+        DecideOutcome(s1, s2, Config.PlayerIsComputer[1], Config.PlayerIsComputer[2], Config.NetworkRole));
     if (SoundOn && !outcome.Sound.empty()) m_platform.PlaySound(QString::fromLatin1(outcome.Sound));
     const uint64_t board = m_boardGeneration;
     m_platform.ShowMessage("Results:", QString::fromLatin1(outcome.Message));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/Outcome.h"
+#include "app/ResultAnnouncement.h"
 
 TEST(Outcome, TableOfMessagesAndSounds) {
     struct Case {
@@ -30,7 +30,8 @@ TEST(Outcome, TableOfMessagesAndSounds) {
         {"28 against 20 before the fill", 28, 20, false, false, 0, "Player 1 won the game", ""},
     };
     for (const Case& c : cases) {
-        const GameOutcome outcome = DecideOutcome(c.s1, c.s2, c.computer1, c.computer2, c.role);
+        const ResultAnnouncement outcome =
+            AnnouncementOf(DecideOutcome(c.s1, c.s2, c.computer1, c.computer2, c.role));
         EXPECT_EQ(outcome.Message, c.message) << c.name;
         EXPECT_EQ(outcome.Sound, c.sound) << c.name;
     }

@@ -10,7 +10,6 @@
 #include "app/SearchJob.h"
 #include "rules/Layouts.h"
 #include "rules/Move.h"
-#include "rules/MoveOffsets.h"
 #include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 
@@ -129,10 +128,9 @@ bool TForm1::PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
         if (SoundOn) m_platform.PlaySound("to.wav");
     }
     // Captures, all at once, in neighbour order.
-    for (int i = 0; i < NeighbourCount; ++i) {
-        const int row = toRow + MoveOffsets[i].dRow;
-        const int col = toCol + MoveOffsets[i].dCol;
-        if (!CellValid(row, col) || m_board(row, col).Value != q) continue;
+    const Captures captures = CapturedCells(CopyToValueGrid(m_board), {toRow, toCol}, q);
+    for (int i = 0; i < captures.Count; ++i) {
+        const auto [row, col] = captures.Cells[i];
         m_board(row, col).Value = p;
         PieceObject* taken = m_pieces.At(row, col);
         taken->setOwner(p);

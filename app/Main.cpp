@@ -33,12 +33,13 @@ constexpr int DesignHeight = 389;
 
 } // namespace
 
-TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
+TForm1::TForm1(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), MainMenuBar(static_cast<QMainWindow&>(*this)), m_platform(platform) {
     setWindowTitle(QStringLiteral("Tessaron ") + QLatin1String(TessaronVersion));
-    CreateMenus();
+    ConnectMenus();
     CreateControls();
     FormCreate();
-    Moves = new TMovesMenu(*this);
+    Moves = new TMovesMenu(*this, Player21, *this, m_platform, m_game, m_view);
     // The Players dialog comes after the main window, as start-up creates the windows.
     Options = new TOptions(this);
     // Its creation chose the outer size for the screen's resolution.
@@ -50,42 +51,7 @@ TForm1::~TForm1() {
     delete std::exchange(Moves, nullptr);
 }
 
-void TForm1::CreateMenus() {
-    // The captions stand as the game names them, without shortcuts; the Moves menu adds the
-    // titles' mnemonics.
-    Game1 = menuBar()->addMenu("Game");
-    Start1 = Game1->addAction("Start");
-    SendMessage1 = Game1->addAction("Send Message");
-    SendMessage1->setEnabled(false);
-    Disconnect1 = Game1->addAction("Disconnect");
-    Disconnect1->setEnabled(false);
-    Stop1 = Game1->addSeparator();
-    Exit1 = Game1->addAction("Exit");
-
-    Player11 = menuBar()->addMenu("Options");
-    Player12 = Player11->addAction("Players");
-    Player1 = Player11->addAction("Sound");
-    Player1->setCheckable(true);
-    Board = Player11->addMenu("Board");
-    BoardGroup = new QActionGroup(this);
-    BoardGroup->setExclusive(true);
-    Standard = Board->addAction("Standard");
-    American = Board->addAction("American");
-    Swedish = Board->addAction("Swedish");
-    int tag = 1;
-    for (QAction* item : {Standard, American, Swedish}) {
-        item->setCheckable(true);
-        item->setData(tag++);
-        BoardGroup->addAction(item);
-    }
-    Standard->setChecked(true);
-
-    Player21 = menuBar()->addMenu("Help");
-    HelpTopics1 = Player21->addAction("Help Topics");
-    Networkinfod1 = Player21->addAction("System Information");
-    N1 = Player21->addSeparator();
-    AboutTessaron1 = Player21->addAction("About Tessaron");
-
+void TForm1::ConnectMenus() {
     connect(Start1, &QAction::triggered, this, [this] { Start1Click(); });
     connect(SendMessage1, &QAction::triggered, this, [this] { SendMessage1Click(); });
     connect(Disconnect1, &QAction::triggered, this, [this] { Disconnect1Click(); });
@@ -113,20 +79,20 @@ void TForm1::CreateControls() {
     Bevel1->setFixedHeight(2);
     layout->addWidget(Bevel1);
 
-    m_surface = new BoardSurface(*this, client);
-    layout->addWidget(m_surface, 1);
+    auto* surface = new BoardSurface(*this, client);
+    layout->addWidget(surface, 1);
     // The window goes no smaller than a board whose pieces can still be clicked.
-    m_surface->setMinimumSize(MinimumSurfaceSize().expandedTo({MinimumOuterWidth, 0}));
-
-    Score1 = new QLabel(m_surface);
-    Score2 = new QLabel(m_surface);
-    for (QLabel* score : {Score1, Score2}) {
-        // Labels take the pointer's movements themselves, as the pieces do.
-        score->setAttribute(Qt::WA_NoMousePropagation);
-        score->setMinimumWidth(24);
-    }
-    Score1->move(48, 12);
-    Score2->move(105, 12);
+    surface->setMinimumSize(MinimumSurfaceSize().expandedTo({MinimumOuterWidth, 0}));
+    m_view.Attach(surface);
+    Score1 = m_view.ScoreCaption(1);
+    Score2 = m_view.ScoreCaption(2);
+    Player1Marker = m_view.Marker(1);
+    Player2Marker = m_view.Marker(2);
+    m_view.PauseFrame = [this] { m_platform.Wait(AnimDelay); };
+    m_view.RequestSound = [this](const char* file) {
+        if (SoundOn) m_platform.PlaySound(QString::fromLatin1(file));
+    };
+    m_view.OnPieceClicked = [this](PieceObject* piece) { Shape1MouseDown(piece); };
 
     Panel1 = new QFrame(client);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -141,41 +107,20 @@ void TForm1::CreateControls() {
     LabelState->setMinimumWidth(400);
     layout->addWidget(Panel1);
     Panel1->hide();
+    // The progress bar along the bottom edge.
+    ProgressBar = new QProgressBar(client);
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+    layout->addWidget(ProgressBar);
 
     setCentralWidget(client);
 }
 
 void TForm1::FormCreate() {
-    // The board, its holes and the hole list.
-    InitBoard(m_board);
-    m_holes = BuildHoleList(m_board);
-    // Start values; the player configuration starts as PlayerConfig's defaults.
-    HexSize = 10;
-    CurrentPlayer = 1;
-    AnimDelay = 10;
-    GameRunning = false;
-    PieceSelected = false;
-    SelectedRow = 0;
-    TargetRow = 0;
-    Config = PlayerConfig{};
-    // The progress bar along the bottom edge.
-    ProgressBar = new QProgressBar(centralWidget());
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
-    ProgressBar->setTextVisible(false);
-    static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(ProgressBar);
-    // The two markers of the score area.
-    Player1Marker = new CircleShape(Player1PieceColor, m_surface);
-    Player2Marker = new CircleShape(Player2PieceColor, m_surface);
-    const int side = PieceSide(HexSize);
-    Player1Marker->setGeometry(20, 10, side, side);
-    Player2Marker->setGeometry(70, 10, side, side);
-    // The menu's starting variant, sound off, no search running.
+    // The hole list of the board; the player configuration starts as PlayerConfig's defaults.
+    m_holes = BuildHoleList(m_game.board());
     ChosenVariant = Standard->data().toInt();
-    SoundOn = false;
-    ComputerBusy = false;
-    StopSearch = false;
-
     resize(DesignWidth, DesignHeight);
     KeepOuterSize(this, {DesignWidth, DesignHeight});
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -191,7 +136,7 @@ void TForm1::Start1Click() {
                        Options->EditPortServer->text());
     } else {
         // A local game: a running one is dropped and the layout placed afresh.
-        if (GameRunning || Moves->FinalPositionShown()) VideDamier();
+        if (GameRunning || m_game.FinalPositionShown()) VideDamier();
         GameRunning = true;
         MettreLesPions();
     }

@@ -4,22 +4,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/MainMenuBar.h"
+#include "app/MovesMenuHost.h"
 #include "app/settings/PlayerConfig.h"
 #include "net/NetworkGame.h"
 #include "net/NetworkGameHost.h"
-#include "rules/Board.h"
-#include "view/BoardPainting.h"
+#include "rules/Game.h"
 #include "view/BoardSurface.h"
-#include "view/PieceLayer.h"
+#include "view/BoardView.h"
 
 class CircleShape;
 class PieceObject;
 class Platform;
-class QAction;
-class QActionGroup;
 class QFrame;
 class QLabel;
-class QMenu;
 class QProgressBar;
 class SearchJob;
 class TOptions;
@@ -29,43 +27,27 @@ class TProfile;
 class TMovesMenu;
 struct ProfileState;
 
-// The main window: it owns the board and its pieces, the game's state and the player
-// configuration, and runs the game with its menus, the mouse and the computer turns.
-// Nothing outside the window's own units (Main*.cpp and the Moves menu) writes its fields:
-// the Players dialog is filled from and read into a PlayerConfig, the settings pass as a
-// ProfileState, and the network play asks through NetworkGameHost. The fields are public so
-// that the tests can drive and read the window.
-// It owns the Players dialog (Options) and the network play with its two sockets, and it
-// is the host the network play reports to.
-class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private NetworkGameHost {
+// The main window. It runs the game with its menus, the mouse and the computer turns: the
+// game itself is the model (rules/Game.h), the board on screen its view (view/BoardView.h),
+// and the handlers keep the names the game uses and call them. The Players dialog is filled
+// from and read into a PlayerConfig, the settings pass as a ProfileState, and network play and
+// the Moves menu ask through their host interfaces. The fields are public so that the tests
+// can drive and read the window.
+class TForm1 final : public QMainWindow,
+                     public MainMenuBar,
+                     private BoardSurfaceHandler,
+                     private NetworkGameHost,
+                     private MovesMenuHost {
     Q_OBJECT
+    // First: the fields below are the model's and the view's own, under the game's names.
+    Game m_game;
+    BoardView m_view;
+
   public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Menu bar, under the names the game's items have always had; the caption of each is on
-    // its right. `Board` is the layout submenu; the game board itself is board().
-    QMenu* Game1;             // Game
-    QAction* Start1;          // Game > Start
-    QAction* SendMessage1;    // Game > Send Message
-    QAction* Disconnect1;     // Game > Disconnect
-    QAction* Stop1;           // Game: the separator above Exit
-    QAction* Exit1;           // Game > Exit
-    QMenu* Player11;          // Options
-    QAction* Player12;        // Options > Players
-    QAction* Player1;         // Options > Sound, checked while sound is on
-    QMenu* Board;             // Options > Board
-    QActionGroup* BoardGroup; // the three layouts, exactly one checked
-    QAction* Standard;        // Options > Board > Standard
-    QAction* American;        // Options > Board > American
-    QAction* Swedish;         // Options > Board > Swedish
-    QMenu* Player21;          // Help
-    QAction* HelpTopics1;     // Help > Help Topics
-    QAction* Networkinfod1;   // Help > System Information
-    QAction* N1;              // Help: the separator above About
-    QAction* AboutTessaron1;  // Help > About Tessaron
-
-    // Controls.
+    // Controls. The score captions and markers are the board view's.
     QLabel* Score1;
     QLabel* Score2;
     CircleShape* Player1Marker;
@@ -80,42 +62,42 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     // Created after the main window at start-up and shown from the Help menu.
     TAboutBox* AboutBox = nullptr;
     TSystemInfo* SystemInfo = nullptr;
-    // The Moves menu between Options and Help, with the game's record.
+    // The Moves menu between Options and Help.
     TMovesMenu* Moves = nullptr;
 
-    // Game state.
+    // Game state: the model's player to move and running game, the view's pending move and
+    // hex size.
     PlayerConfig Config;
-    int CurrentPlayer = 1;
+    int& CurrentPlayer = m_game.ToMove;
     int ChosenVariant = 1;
-    bool GameRunning = false;
+    bool& GameRunning = m_game.Running;
     bool SoundOn = false;
     bool ComputerBusy = false;
     bool StopSearch = false;
-    // The pending human move.
-    bool PieceSelected = false;
-    int SelectedRow = 0;
-    int SelectedCol = 0;
-    int TargetRow = 0;
-    int TargetCol = 0;
-    bool CloneMove = false;
-    // Geometry and animation.
-    int HexSize = 10;
+    bool& PieceSelected = m_view.Pending.Selected;
+    int& SelectedRow = m_view.Pending.SelectedRow;
+    int& SelectedCol = m_view.Pending.SelectedCol;
+    int& TargetRow = m_view.Pending.TargetRow;
+    int& TargetCol = m_view.Pending.TargetCol;
+    bool& CloneMove = m_view.Pending.Clone;
+    int& HexSize = m_view.HexSize;
     int AnimDelay = 10;
 
     // The platform seam, for the dialogs and handlers that show boxes or play sounds.
     Platform& platform() const { return m_platform; }
-    const ::Board& board() const { return m_board; }
-    // The piece objects that show the board's pieces.
-    const PieceLayer& pieces() const { return m_pieces; }
+    const Game& game() const { return m_game; }
+    const ::Board& board() const { return m_game.board(); }
+    const PieceLayer& pieces() const { return m_view.pieces(); }
+    const CellHighlights& highlights() const { return m_view.highlights(); }
     // The network play: TCPClient1 and TCPServer1 with their handlers. System Information
     // reads the socket service's Description, SystemStatus, LocalHostName and
     // LocalHostAddress from TCPClient1.
     NetworkGame& network() { return m_network; }
     const HoleList& holes() const { return m_holes; }
-    BoardSurface* surface() const { return m_surface; }
-    // Where the board's geometry (view/BoardGeometry.h) stands on the surface: moved right
-    // to centre a board of hex size above 20 (BoardShift).
-    QPoint BoardOffset() const { return {m_boardShift, 0}; }
+    BoardSurface* surface() const { return m_view.surface(); }
+    // Where the board stands on the surface: moved right to centre a board of hex size
+    // above 20 (BoardShift).
+    QPoint BoardOffset() const { return m_view.Offset(); }
 
     // Menu commands.
     void Start1Click();                // Game > Start
@@ -156,7 +138,6 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     bool PlayMove(int fromRow, int fromCol, int toRow, int toCol);
     void RepositionnnePions();
     void ColorHex(int row, int col, const QColor& colour);
-    const CellHighlights& highlights() const { return m_highlights; }
 
     // Mouse play.
     void Shape1MouseDown(PieceObject* piece);
@@ -179,18 +160,10 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // The Moves menu sets positions on the board and resumes their play.
-    friend class TMovesMenu;
-    void FormCreate();
-    void CreateMenus();
+    void ConnectMenus();
     void CreateControls();
+    void FormCreate();
     void FormPaint(QPainter& painter) override;
-    void AddToScore(int player, int delta);
-    QLabel* ScoreLabel(int player) const;
-    void ShowPieceAt(QWidget* piece, const QRect& box);
-    // A new piece object of `owner` on a cell, with the cell's value; not yet shown.
-    PieceObject* NewPiece(int row, int col, int owner);
-    void ClearPendingMove();
     bool TurnStillValid(uint64_t boardGeneration) const;
 
     // What network play asks of the window.
@@ -198,6 +171,7 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     void SetStatus(const QString& text) override;
     void SetConnectionMenus(bool connected) override;
     void BeginGame() override;
+    // Also the Moves menu's: the game on the board ends without a result.
     void EmptyBoard() override;
     ReceiveSituation Situation() const override;
     void PlayReceivedMove(const Move& move) override;
@@ -205,18 +179,18 @@ class TForm1 final : public QMainWindow, private BoardSurfaceHandler, private Ne
     std::optional<QString> AskChatText() override;
     void ShowError(const QString& text) override;
 
+    // What the Moves menu asks of the window.
+    PlayerConfig& Players() override { return Config; }
+    bool Closing() const override { return m_closing; }
+    bool ComputerThinking() const override { return ComputerBusy; }
+    void ContinueGame() override;
+
     Platform& m_platform;
-    ::Board m_board;
-    PieceLayer m_pieces;
     HoleList m_holes{};
-    BoardSurface* m_surface = nullptr;
-    CellHighlights m_highlights;
     // Counts the emptyings of the board: a turn or a loop of turns started before the
     // latest one belongs to a game that is gone.
     uint64_t m_boardGeneration = 0;
     bool m_closing = false;
-    // How far right the board stands to be centred in a wide surface (BoardShift).
-    int m_boardShift = 0;
     std::vector<SearchJob*> m_runningSearches;
     // Set by a successful CreateEnv; the settings are stored through it at close.
     TProfile* m_profile = nullptr;

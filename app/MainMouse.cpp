@@ -1,10 +1,7 @@
 // Mouse play: selecting a piece, lighting a destination and confirming the move.
 #include <QProgressBar>
-#include <string>
 
 #include "app/Main.h"
-#include "rules/MoveOffsets.h"
-#include "view/BoardGeometry.h"
 #include "view/PieceObject.h"
 
 void TForm1::Shape1MouseDown(PieceObject* piece) {
@@ -15,63 +12,32 @@ void TForm1::Shape1MouseDown(PieceObject* piece) {
     if (!GameRunning) return;
     // A click on any piece while one is selected only deselects.
     if (PieceSelected) {
-        if (PieceObject* selected = m_pieces.At(SelectedRow, SelectedCol)) selected->setOutlineWidth(1);
-        PieceSelected = false;
-        SelectedRow = 0;
+        m_view.Deselect();
         return;
     }
     // Only an own piece can be selected.
     if (piece->owner() != CurrentPlayer) return;
-    PieceSelected = true;
-    SelectedRow = piece->row();
-    SelectedCol = piece->col();
-    piece->setOutlineWidth(3);
+    m_view.Select(piece->row(), piece->col());
 }
 
 void TForm1::FormMouseMove(int x, int y) {
     // Nothing is lit while no game runs or the computer is thinking.
     if (!GameRunning || ComputerBusy) return;
-    const CellPos cell = HitTest(x - m_boardShift, y, HexSize);
-    // The offset back to the piece, as text, against the two offset sets.
-    bool lit = false;
-    if (PieceSelected && CellValid(cell.Row, cell.Col) && m_board(cell.Row, cell.Col).Value == Empty) {
-        const std::string offset =
-            "|" + std::to_string(SelectedRow - cell.Row) + "," + std::to_string(SelectedCol - cell.Col);
-        if (CloneOffsetsText.find(offset) != std::string_view::npos) {
-            ColorHex(cell.Row, cell.Col, CloneHighlightColor);
-            CloneMove = true;
-            lit = true;
-        } else if (JumpOffsetsText.find(offset) != std::string_view::npos) {
-            ColorHex(cell.Row, cell.Col, JumpHighlightColor);
-            CloneMove = false;
-            lit = true;
-        }
-    }
-    // The light leaves the cell the pointer left.
-    if (TargetRow > 0 && (cell.Row != TargetRow || cell.Col != TargetCol)) {
-        ColorHex(TargetRow, TargetCol, BoardCellColor);
-        TargetRow = 0;
-    }
-    // The lit cell is kept for the click that confirms it.
-    if (lit) {
-        TargetRow = cell.Row;
-        TargetCol = cell.Col;
-    }
+    m_view.Hover(x, y, m_game.board());
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton) {
     // Any button confirms the lit destination.
     if (TargetRow <= 0 || !PieceSelected) return;
     // The selection outline and the light go before the move is sent or played.
-    if (PieceObject* selected = m_pieces.At(SelectedRow, SelectedCol)) selected->setOutlineWidth(1);
-    ColorHex(TargetRow, TargetCol, BoardCellColor);
+    m_view.DimPendingMove();
     // Network send: the opponent gets the move before it is played here. A move
     // the opponent did not get is not played: the two boards would part. A send that fails
     // has already ended the connection and emptied the board.
     const uint64_t board = m_boardGeneration;
     if (Config.NetworkRole != 0 &&
         !m_network.SendMove(Move{SelectedRow, SelectedCol, TargetRow, TargetCol, CloneMove})) {
-        ClearPendingMove();
+        m_view.ClearPendingMove();
         return;
     }
     if (board != m_boardGeneration) return;

@@ -42,7 +42,7 @@ ReceiveSituation TForm1::Situation() const {
     ReceiveSituation situation;
     situation.GameRunning = GameRunning;
     situation.CurrentPlayer = CurrentPlayer;
-    situation.Grid = CopyToValueGrid(m_board);
+    situation.Grid = m_game.Grid();
     return situation;
 }
 

@@ -1,35 +1,32 @@
 #pragma once
 
-#include <QColor>
 #include <QObject>
-#include <QPointer>
-#include <QString>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 
-#include "rules/GameRecord.h"
+#include "rules/Game.h"
 
 class QAction;
+class QMainWindow;
 class QMenu;
-class QPainter;
-class PieceObject;
-class TForm1;
+class BoardView;
+class MovesMenuHost;
+class Platform;
 class TMoveList;
 class THowToPlay;
 struct SavedGame;
 
-// The outline of the last move's two cells: green, apart from the red and yellow lights.
-inline const QColor LastMoveOutlineColor(0, 230, 0);
-
-// The Moves menu of the main window: the game's record with Undo and Redo, the move list,
+// The Moves menu of the main window: Undo and Redo through the game's record, the move list,
 // hints, the last move's outline, saving, opening and resuming games, and the rules window.
-// The window tells it of every placed layout, played move, emptied board and ended game;
-// it sets positions on the window's board without animation.
+// It reads and sets the game through the game model and shows positions through the board
+// view, without animation; the window tells it when the game changed.
 class TMovesMenu final : public QObject {
     Q_OBJECT
   public:
-    explicit TMovesMenu(TForm1& form);
+    // The menu goes on the window's menu bar before `before`.
+    TMovesMenu(QMainWindow& window, QMenu* before, MovesMenuHost& host, Platform& platform, Game& game,
+               BoardView& view);
     ~TMovesMenu() override;
 
     QMenu* Moves1;
@@ -43,13 +40,11 @@ class TMovesMenu final : public QObject {
     QAction* ResumeLastGame1;
     QAction* HowToPlay1;
 
-    // What the window reports.
+    // What the window reports: a layout was placed and its record started; the game changed
+    // in any other way (a move, an emptied board, a result); the players changed.
     void GameStarted();
-    void MovePlayed(const Move& move);
-    void BoardEmptied();
-    void GameEnded();
+    void GameChanged();
     void PlayersChanged();
-    void PaintOverlay(QPainter& painter) const;
 
     // The directory of the settings file: an unfinished game is kept there at close.
     void SetStoreDirectory(const std::filesystem::path& directory);
@@ -73,14 +68,10 @@ class TMovesMenu final : public QObject {
     // Goes to the position after `ply` moves (0 the start), as Undo and Redo do.
     void GoToPly(std::size_t ply);
 
-    const GameRecord& record() const { return m_record; }
-    // The record follows the game on the board (or the game that just ended).
-    bool RecordLive() const { return m_active || m_ended; }
-    // The ended game's final position is on the board, the game over (Undo after the result
-    // of a game in which no person was ever to move).
-    bool FinalPositionShown() const { return m_final; }
-    // The hint on show, if any.
-    std::optional<Move> shownHint() const { return m_hint; }
+    const GameRecord& record() const { return m_game.record(); }
+    bool RecordLive() const { return m_game.RecordLive(); }
+    bool FinalPositionShown() const { return m_game.FinalPositionShown(); }
+    std::optional<Move> shownHint() const;
     TMoveList* moveList() const { return m_moveList; }
 
     // Enables the items for the game's state.
@@ -91,28 +82,19 @@ class TMovesMenu final : public QObject {
 
   private:
     bool MayBrowse() const;
-    bool IsStop(std::size_t ply) const;
-    std::optional<std::size_t> UndoTarget() const;
-    std::optional<std::size_t> RedoTarget() const;
     bool MayHint() const;
     bool MaySaveOrOpen() const;
-    void ShowPosition();
+    void ShowPosition(std::size_t ply);
     void ShowFinalPosition();
-    void ContinueGame();
     void LoadGame(SavedGame game);
-    void ClearHint();
-    void Changed();
+    std::optional<Move> LastMoveShown() const;
 
-    TForm1& m_form;
-    GameRecord m_record;
-    int m_variant = 1;
-    bool m_active = false;        // the record follows the running game
-    bool m_ended = false;         // the record holds a game that ended with its result
-    bool m_endable = false;       // the record was live when the board was last emptied
-    bool m_final = false;         // the ended game's final position is shown, the game over
+    QMainWindow& m_window;
+    MovesMenuHost& m_host;
+    Platform& m_platform;
+    Game& m_game;
+    BoardView& m_view;
     bool m_playedLocally = false; // a local game was started, opened or resumed in this run
-    std::optional<Move> m_hint;
-    QPointer<PieceObject> m_hintPiece; // followed by the object: it may move or go
     std::filesystem::path m_storeDirectory;
     TMoveList* m_moveList = nullptr;
     THowToPlay* m_howToPlay = nullptr;

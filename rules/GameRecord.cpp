@@ -12,19 +12,23 @@ GameRecord::GameRecord(const GamePosition& start) : m_positions{start} {}
 bool GameRecord::Play(const Move& move) {
     const GamePosition& from = Current();
     if (!IsLegalMove(from.Grid, move, from.ToMove)) return false;
-    if (m_cursor < m_moves.size() && m_moves[m_cursor] == move) {
-        ++m_cursor;
-        return true;
-    }
     GamePosition next;
     ApplyMoveToGrid(from.Grid, next.Grid, move, from.ToMove, OtherPlayer(from.ToMove));
     next.ToMove = OtherPlayer(from.ToMove);
+    Add(move, next);
+    return true;
+}
+
+void GameRecord::Add(const Move& move, const GamePosition& after) {
+    if (m_cursor < m_moves.size() && m_moves[m_cursor] == move) {
+        ++m_cursor;
+        return;
+    }
     m_moves.resize(m_cursor);
     m_positions.resize(m_cursor + 1);
     m_moves.push_back(move);
-    m_positions.push_back(next);
+    m_positions.push_back(after);
     ++m_cursor;
-    return true;
 }
 
 void GameRecord::GoTo(std::size_t ply) {

@@ -28,6 +28,9 @@ class GameRecord {
     // one drops the kept moves after the cursor; the same move keeps them (it is a Redo).
     // An illegal move changes nothing and gives false.
     bool Play(const Move& move);
+    // Keeps `move` and the position `after` it, for a move its caller has already judged and
+    // applied to the position at the cursor; the kept moves are treated as by Play.
+    void Add(const Move& move, const GamePosition& after);
 
     // The number of moves kept, and how many of them lead to the position shown.
     std::size_t Size() const { return m_moves.size(); }

@@ -1,0 +1,23 @@
+#pragma once
+
+struct PlayerConfig;
+
+// What the Moves menu asks of the window that runs the game; the game itself it reads and
+// sets through the game model, and the board through the board view.
+class MovesMenuHost {
+  public:
+    virtual ~MovesMenuHost() = default;
+
+    // The players. An opened game's players take over, as if chosen in the Players dialog.
+    virtual PlayerConfig& Players() = 0;
+    // The window is closing: nothing may start.
+    virtual bool Closing() const = 0;
+    // A computer turn is searching.
+    virtual bool ComputerThinking() const = 0;
+    // Ends the game on the board: GameRunning false and the board emptied (VideDamier), which
+    // stops a running search and drops its move.
+    virtual void EmptyBoard() = 0;
+    // The game goes on from the position shown: computer players move, then the end test runs
+    // for the player to move, as after a move with the mouse.
+    virtual void ContinueGame() = 0;
+};

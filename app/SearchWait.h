@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+class SearchJob;
+
+// Serves the window while a computer turn's search runs on its worker: menu commands, paints
+// and sockets all run here, a new game with computer turns of its own included. Every few
+// milliseconds `poll` runs (to show the progress); the wait ends when the search has finished
+// or as soon as `stillWanted` says its game is gone.
+void WaitForSearch(const SearchJob& job, const std::function<bool()>& stillWanted,
+                   const std::function<void()>& poll);

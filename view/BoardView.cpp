@@ -1,0 +1,269 @@
+#include "view/BoardView.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <string>
+
+#include "rules/MoveOffsets.h"
+#include "view/BoardGeometry.h"
+#include "view/BoardSurface.h"
+#include "view/PieceObject.h"
+
+void BoardView::Attach(BoardSurface* surface) {
+    m_surface = surface;
+    m_score1 = new QLabel(surface);
+    m_score2 = new QLabel(surface);
+    for (QLabel* score : {m_score1, m_score2}) {
+        // Labels take the pointer's movements themselves, as the pieces do.
+        score->setAttribute(Qt::WA_NoMousePropagation);
+        score->setMinimumWidth(24);
+    }
+    m_score1->move(48, 12);
+    m_score2->move(105, 12);
+    m_marker1 = new CircleShape(Player1PieceColor, surface);
+    m_marker2 = new CircleShape(Player2PieceColor, surface);
+    const int side = PieceSide(HexSize);
+    m_marker1->setGeometry(20, 10, side, side);
+    m_marker2->setGeometry(70, 10, side, side);
+}
+
+// Geometry.
+
+bool BoardView::Relayout(int hexSize, int shift) {
+    if (hexSize == HexSize && shift == m_shift) return false;
+    HexSize = hexSize;
+    m_shift = shift;
+    Reposition();
+    m_surface->update();
+    return true;
+}
+
+void BoardView::Reposition() {
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col)
+            if (PieceObject* piece = m_pieces.At(row, col))
+                piece->setGeometry(PieceBox(row, col, HexSize).translated(Offset()));
+    const ScoreAreaLayout area = ScoreArea(HexSize);
+    m_marker1->setGeometry(area.Player1MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);
+    m_marker2->setGeometry(area.Player2MarkerLeft, area.MarkerTop, area.MarkerSide, area.MarkerSide);
+    m_score1->move(area.Score1Left, area.ScoreTop);
+    m_score2->move(area.Score2Left, area.ScoreTop);
+}
+
+CellPos BoardView::CellAt(int x, int y) const {
+    return HitTest(x - m_shift, y, HexSize);
+}
+
+// Scores: each change reads the caption, adds and writes it back.
+
+int BoardView::ScoreOf(int player) const {
+    bool ok = false;
+    const int value = ScoreCaption(player)->text().toInt(&ok);
+    return ok ? value : 0;
+}
+
+void BoardView::AddToScore(int player, int delta) {
+    QLabel* label = ScoreCaption(player);
+    label->setText(QString::number(ScoreOf(player) + delta));
+    label->adjustSize();
+}
+
+// Pieces.
+
+PieceObject* BoardView::NewPiece(int row, int col, int owner) {
+    auto* piece = new PieceObject(owner, m_surface);
+    piece->setCell(row, col);
+    piece->OnMouseDown = [this](PieceObject* clicked) {
+        if (OnPieceClicked) OnPieceClicked(clicked);
+    };
+    m_pieces.Put(row, col, piece);
+    return piece;
+}
+
+void BoardView::ShowPieceAt(QWidget* piece, const QRect& box) {
+    const QRect old = piece->isVisible() ? piece->geometry() : QRect();
+    piece->setGeometry(box);
+    piece->show();
+    // Draw the frame now, old place and new: the thread sleeps before the next one.
+    m_surface->repaint(old.united(box));
+}
+
+void BoardView::GrowPiece(int fromRow, int fromCol, int row, int col, int owner) {
+    PieceObject* piece = NewPiece(row, col, owner);
+    AddToScore(owner, +1);
+    for (int frame = 1; frame <= AnimFrames; ++frame) {
+        ShowPieceAt(piece, GrowFrameBox(fromRow, fromCol, row, col, HexSize, frame).translated(Offset()));
+        PauseFrame();
+    }
+    RequestSound("reprod.wav");
+}
+
+void BoardView::AnimateMove(const Move& move, int mover, const Captures& captures) {
+    if (move.Clone) {
+        // A new piece grows out of the origin into the destination.
+        GrowPiece(move.FromRow, move.FromCol, move.ToRow, move.ToCol, mover);
+    } else {
+        // The piece itself slides over to the destination.
+        PieceObject* piece = m_pieces.At(move.FromRow, move.FromCol);
+        piece->raise();
+        const int side = piece->width();
+        for (int frame = 1; frame <= AnimFrames; ++frame) {
+            ShowPieceAt(
+                piece, SlideFrameBox(move.FromRow, move.FromCol, move.ToRow, move.ToCol, side, HexSize, frame)
+                           .translated(Offset()));
+            PauseFrame();
+        }
+        m_pieces.Move(move.FromRow, move.FromCol, move.ToRow, move.ToCol);
+        piece->setCell(move.ToRow, move.ToCol);
+        RequestSound("to.wav");
+    }
+    for (int i = 0; i < captures.Count; ++i) {
+        PieceObject* taken = m_pieces.At(captures.Cells[i].Row, captures.Cells[i].Col);
+        taken->setOwner(mover);
+        AddToScore(mover, +1);
+        AddToScore(OtherPlayer(mover), -1);
+        taken->repaint();
+    }
+    // The light and a hint go out with the move.
+    Pending.TargetRow = 0;
+    ClearHint();
+}
+
+void BoardView::ShowPosition(const ValueGrid& grid) {
+    int counts[3] = {0, 0, 0};
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            const int owner = grid(row, col);
+            if (owner != Player1 && owner != Player2) continue;
+            PieceObject* piece = NewPiece(row, col, owner);
+            piece->setGeometry(PieceBox(row, col, HexSize).translated(Offset()));
+            piece->show();
+            ++counts[owner];
+        }
+    for (int player = 1; player <= 2; ++player) {
+        ScoreCaption(player)->setText(QString::number(counts[player]));
+        ScoreCaption(player)->adjustSize();
+    }
+}
+
+void BoardView::Clear() {
+    ClearHint();
+    ClearPendingMove();
+    m_pieces.Clear();
+    m_score1->setText("");
+    m_score2->setText("");
+    m_surface->update();
+}
+
+// The pending move.
+
+void BoardView::Select(int row, int col) {
+    Pending.Selected = true;
+    Pending.SelectedRow = row;
+    Pending.SelectedCol = col;
+    if (PieceObject* piece = m_pieces.At(row, col)) piece->setOutlineWidth(3);
+}
+
+void BoardView::Deselect() {
+    if (PieceObject* selected = m_pieces.At(Pending.SelectedRow, Pending.SelectedCol))
+        selected->setOutlineWidth(1);
+    Pending.Selected = false;
+    Pending.SelectedRow = 0;
+}
+
+void BoardView::Hover(int x, int y, const ::Board& board) {
+    const CellPos cell = CellAt(x, y);
+    // The offset back to the piece, as text, against the two offset sets.
+    bool lit = false;
+    if (Pending.Selected && CellValid(cell.Row, cell.Col) && board(cell.Row, cell.Col).Value == Empty) {
+        const std::string offset = "|" + std::to_string(Pending.SelectedRow - cell.Row) + "," +
+                                   std::to_string(Pending.SelectedCol - cell.Col);
+        if (CloneOffsetsText.find(offset) != std::string_view::npos) {
+            ColorHex(cell.Row, cell.Col, CloneHighlightColor);
+            Pending.Clone = true;
+            lit = true;
+        } else if (JumpOffsetsText.find(offset) != std::string_view::npos) {
+            ColorHex(cell.Row, cell.Col, JumpHighlightColor);
+            Pending.Clone = false;
+            lit = true;
+        }
+    }
+    // The light leaves the cell the pointer left.
+    if (Pending.TargetRow > 0 && (cell.Row != Pending.TargetRow || cell.Col != Pending.TargetCol)) {
+        ColorHex(Pending.TargetRow, Pending.TargetCol, BoardCellColor);
+        Pending.TargetRow = 0;
+    }
+    // The lit cell is kept for the click that confirms it.
+    if (lit) {
+        Pending.TargetRow = cell.Row;
+        Pending.TargetCol = cell.Col;
+    }
+}
+
+void BoardView::DimPendingMove() {
+    if (PieceObject* selected = m_pieces.At(Pending.SelectedRow, Pending.SelectedCol))
+        selected->setOutlineWidth(1);
+    ColorHex(Pending.TargetRow, Pending.TargetCol, BoardCellColor);
+}
+
+void BoardView::ClearPendingMove() {
+    if (Pending.Selected && CellValid(Pending.SelectedRow, Pending.SelectedCol))
+        if (PieceObject* piece = m_pieces.At(Pending.SelectedRow, Pending.SelectedCol))
+            piece->setOutlineWidth(1);
+    if (Pending.TargetRow > 0) ColorHex(Pending.TargetRow, Pending.TargetCol, BoardCellColor);
+    Pending = PendingMove{};
+    m_highlights.clear();
+}
+
+void BoardView::ColorHex(int row, int col, const QColor& colour) {
+    if (colour == BoardCellColor)
+        m_highlights.remove(CellKey(row, col));
+    else
+        m_highlights.insert(CellKey(row, col), colour);
+    m_surface->repaint(
+        CellHexagon(row, col, HexSize).boundingRect().translated(Offset()).adjusted(-1, -1, 1, 1));
+}
+
+// The overlays.
+
+void BoardView::ShowHint(const Move& move) {
+    ClearHint();
+    m_hint = move;
+    const QColor colour = move.Clone ? CloneHighlightColor : JumpHighlightColor;
+    m_hintPiece = m_pieces.At(move.FromRow, move.FromCol);
+    if (m_hintPiece) {
+        m_hintPiece->setOutlineColor(colour);
+        m_hintPiece->setOutlineWidth(3);
+    }
+    ColorHex(move.ToRow, move.ToCol, colour);
+}
+
+void BoardView::ClearHint() {
+    const std::optional<Move> hint = std::exchange(m_hint, std::nullopt);
+    if (!hint) return;
+    if (PieceObject* piece = m_pieces.At(hint->FromRow, hint->FromCol)) {
+        const bool selected =
+            Pending.Selected && Pending.SelectedRow == hint->FromRow && Pending.SelectedCol == hint->FromCol;
+        piece->setOutlineColor(Qt::black);
+        piece->setOutlineWidth(selected ? 3 : 1);
+    }
+    // The lit destination of the pointer keeps its light.
+    if (!(Pending.TargetRow == hint->ToRow && Pending.TargetCol == hint->ToCol))
+        ColorHex(hint->ToRow, hint->ToCol, BoardCellColor);
+}
+
+void BoardView::SetLastMove(std::optional<Move> move) {
+    if (move == m_lastMove) return;
+    m_lastMove = move;
+    m_surface->update();
+}
+
+void BoardView::Paint(QPainter& painter, const HoleList& holes) const {
+    painter.translate(Offset());
+    PaintBoard(painter, holes, HexSize, m_surface->palette().color(QPalette::Window), m_highlights);
+    if (!m_lastMove) return;
+    painter.setPen(QPen(LastMoveOutlineColor, 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(CellHexagon(m_lastMove->FromRow, m_lastMove->FromCol, HexSize));
+    painter.drawPolygon(CellHexagon(m_lastMove->ToRow, m_lastMove->ToCol, HexSize));
+}

@@ -10,20 +10,17 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/OuterSize.h"
 #include "app/Platform.h"
-#include "app/SearchJob.h"
 #include "app/Version.h"
 #include "app/options/option.h"
 #include "app/settings/Profile.h"
 #include "view/BoardGeometry.h"
-#include "view/PieceObject.h"
 
 namespace {
 
@@ -34,12 +31,15 @@ constexpr int DesignHeight = 389;
 } // namespace
 
 TForm1::TForm1(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), MainMenuBar(static_cast<QMainWindow&>(*this)), m_platform(platform) {
+    : QMainWindow(parent), MainMenuBar(static_cast<QMainWindow&>(*this)),
+      MainControls(static_cast<QMainWindow&>(*this), *this), m_platform(platform) {
     setWindowTitle(QStringLiteral("Tessaron ") + QLatin1String(TessaronVersion));
     ConnectMenus();
-    CreateControls();
     FormCreate();
-    Moves = new TMovesMenu(*this, Player21, *this, m_platform, m_game, m_view);
+    Moves = new TMovesMenu(*this, Player21, m_play, m_platform, m_game, m_view);
+    m_play.ProgressBar = ProgressBar;
+    m_play.Moves = Moves;
+    m_play.Network = &m_network;
     // The Players dialog comes after the main window, as start-up creates the windows.
     Options = new TOptions(this);
     // Its creation chose the outer size for the screen's resolution.
@@ -48,6 +48,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
 
 TForm1::~TForm1() {
     // The Moves menu goes first: nothing it watches may call into a window half gone.
+    m_play.Moves = nullptr;
     delete std::exchange(Moves, nullptr);
 }
 
@@ -68,22 +69,9 @@ void TForm1::ConnectMenus() {
     connect(AboutTessaron1, &QAction::triggered, this, [this] { AboutTessaron1Click(); });
 }
 
-void TForm1::CreateControls() {
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    Bevel1 = new QFrame(client);
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    Bevel1->setFixedHeight(2);
-    layout->addWidget(Bevel1);
-
-    auto* surface = new BoardSurface(*this, client);
-    layout->addWidget(surface, 1);
-    // The window goes no smaller than a board whose pieces can still be clicked.
-    surface->setMinimumSize(MinimumSurfaceSize().expandedTo({MinimumOuterWidth, 0}));
-    m_view.Attach(surface);
+void TForm1::FormCreate() {
+    // The board view on the surface, asking the window for the frames' delay and the sounds.
+    m_view.Attach(Surface);
     Score1 = m_view.ScoreCaption(1);
     Score2 = m_view.ScoreCaption(2);
     Player1Marker = m_view.Marker(1);
@@ -93,32 +81,6 @@ void TForm1::CreateControls() {
         if (SoundOn) m_platform.PlaySound(QString::fromLatin1(file));
     };
     m_view.OnPieceClicked = [this](PieceObject* piece) { Shape1MouseDown(piece); };
-
-    Panel1 = new QFrame(client);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setFixedHeight(21);
-    LabelState = new QLabel("Not Connected", Panel1);
-    // The status line shows addresses and refused lines from the peer: never as markup.
-    LabelState->setTextFormat(Qt::PlainText);
-    LabelState->move(9, 2);
-    QPalette statePalette = LabelState->palette();
-    statePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    LabelState->setPalette(statePalette);
-    LabelState->setMinimumWidth(400);
-    layout->addWidget(Panel1);
-    Panel1->hide();
-    // The progress bar along the bottom edge.
-    ProgressBar = new QProgressBar(client);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setValue(0);
-    ProgressBar->setTextVisible(false);
-    layout->addWidget(ProgressBar);
-
-    setCentralWidget(client);
-}
-
-void TForm1::FormCreate() {
-    // The hole list of the board; the player configuration starts as PlayerConfig's defaults.
     m_holes = BuildHoleList(m_game.board());
     ChosenVariant = Standard->data().toInt();
     resize(DesignWidth, DesignHeight);
@@ -130,29 +92,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Start1Click() {
-    // With a network role the game begins when the connection is made.
+    // With a network role the game begins when the connection is made, with player 1 to move.
+    // Both sides are then people (settings from the file may say otherwise): a computer move
+    // here would never reach the peer.
     if (Config.NetworkRole != 0) {
         m_network.Open(Options->EditHostClient->text(), Options->EditPortClient->text(),
                        Options->EditPortServer->text());
+        CurrentPlayer = 1;
     } else {
-        // A local game: a running one is dropped and the layout placed afresh.
-        if (GameRunning || m_game.FinalPositionShown()) VideDamier();
-        GameRunning = true;
-        MettreLesPions();
-    }
-    // Player 1 moves first.
-    CurrentPlayer = 1;
-    // Computer turns. The loop of two computers ends with its game: at the result,
-    // when the players change, when a newer game replaces it, or when the window closes.
-    // In a network game both sides are people (settings from the file may say otherwise):
-    // a computer move here would never reach the peer.
-    if (Config.NetworkRole != 0) return;
-    const uint64_t game = m_boardGeneration;
-    if (Config.PlayerIsComputer[1] && Config.PlayerIsComputer[2]) {
-        while (GameRunning && TurnStillValid(game))
-            ComputerTurn();
-    } else if (Config.PlayerIsComputer[1]) {
-        ComputerTurn();
+        m_play.StartLocalGame();
     }
 }
 
@@ -245,19 +193,10 @@ void TForm1::AboutTessaron1Click() {
 }
 
 void TForm1::ApplyPlayers(const PlayerConfig& players) {
-    const uint8_t newRole = players.NetworkRole;
     Config = players;
-    if (GameRunning) {
-        GameRunning = false;
-        VideDamier();
-    }
-    ShowNetworkStatus(newRole != 0);
+    if (GameRunning) m_play.EmptyBoard();
+    ShowNetworkStatus(Config.NetworkRole != 0);
     Moves->PlayersChanged();
-}
-
-void TForm1::ShowNetworkStatus(bool networkRole) {
-    Panel1->setVisible(networkRole);
-    ProgressBar->setVisible(!networkRole);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -271,12 +210,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-    const bool firstClose = !m_closing;
+    const bool firstClose = !std::exchange(m_closed, true);
     // Every running search gives up, and no loop of turns starts another one.
-    StopSearch = true;
-    m_closing = true;
-    for (SearchJob* job : m_runningSearches)
-        job->RequestStop();
+    m_play.Close();
     // The settings are stored once, even when the window is asked to close again.
     if (TProfile* profile = std::exchange(m_profile, nullptr)) {
         try {
@@ -292,6 +228,46 @@ void TForm1::FormClose() {
     m_network.CloseSockets();
 }
 
-bool TForm1::TurnStillValid(uint64_t boardGeneration) const {
-    return !m_closing && boardGeneration == m_boardGeneration;
+int TForm1::ScoreOf(const QLabel* label) {
+    bool ok = false;
+    const int value = label->text().toInt(&ok);
+    return ok ? value : 0;
+}
+
+void TForm1::FormResize() {
+    const QSize outer = frameGeometry().size();
+    // The window's rule can give a board larger than the surface left between the menu
+    // bar and the bottom line (at 1200 x 900 it would); the whole board stays on screen.
+    // A short wide window would give less than the smallest playable size, which the
+    // surface's minimum size always holds.
+    int size = std::max(HexSizeFor(outer.width(), outer.height()), MinimumHexSize);
+    if (Surface->isVisible())
+        size = std::min(size, LargestHexSizeInside(Surface->width(), Surface->height()));
+    m_view.Relayout(size, BoardShift(Surface->width(), size));
+}
+
+// What network play asks of the window.
+
+void TForm1::SetStatus(const QString& text) {
+    LabelState->setText(text);
+}
+
+void TForm1::SetConnectionMenus(bool connected) {
+    Start1->setEnabled(!connected);
+    SendMessage1->setEnabled(connected);
+    Disconnect1->setEnabled(connected);
+}
+
+void TForm1::ShowChat(const QString& caption, const QString& text) {
+    m_platform.ShowMessage(caption, text);
+}
+
+std::optional<QString> TForm1::AskChatText() {
+    QString text;
+    if (!m_platform.InputQuery("", "What's your Message ?", text)) return std::nullopt;
+    return text;
+}
+
+void TForm1::ShowError(const QString& text) {
+    m_platform.ShowMessage("Tessaron", text);
 }

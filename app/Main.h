@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <cstdint>
-#include <vector>
 
+#include "app/GamePlay.h"
+#include "app/MainControls.h"
 #include "app/MainMenuBar.h"
-#include "app/MovesMenuHost.h"
 #include "app/settings/PlayerConfig.h"
 #include "net/NetworkGame.h"
 #include "net/NetworkGameHost.h"
@@ -14,12 +13,7 @@
 #include "view/BoardView.h"
 
 class CircleShape;
-class PieceObject;
 class Platform;
-class QFrame;
-class QLabel;
-class QProgressBar;
-class SearchJob;
 class TOptions;
 class TAboutBox;
 class TSystemInfo;
@@ -27,36 +21,36 @@ class TProfile;
 class TMovesMenu;
 struct ProfileState;
 
-// The main window. It runs the game with its menus, the mouse and the computer turns: the
-// game itself is the model (rules/Game.h), the board on screen its view (view/BoardView.h),
-// and the handlers keep the names the game uses and call them. The Players dialog is filled
-// from and read into a PlayerConfig, the settings pass as a ProfileState, and network play and
-// the Moves menu ask through their host interfaces. The fields are public so that the tests
-// can drive and read the window.
+// The main window: its menus, controls and dialogs, the settings, and the handlers under the
+// names the game uses. The game is the model (rules/Game.h), the board on screen its view
+// (view/BoardView.h), and the play on them (app/GamePlay.h) decides what comes next; the
+// window's game state below is theirs, under the game's names. The fields are public so that
+// the tests can drive and read the window.
 class TForm1 final : public QMainWindow,
                      public MainMenuBar,
                      private BoardSurfaceHandler,
                      private NetworkGameHost,
-                     private MovesMenuHost {
+                     public MainControls {
     Q_OBJECT
-    // First: the fields below are the model's and the view's own, under the game's names.
+  public:
+    PlayerConfig Config;
+
+  private:
+    // Before the fields that name their parts.
+    Platform& m_platform;
     Game m_game;
     BoardView m_view;
+    GamePlay m_play{m_game, m_view, m_platform, Config};
 
   public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Controls. The score captions and markers are the board view's.
+    // The score captions and markers of the board view.
     QLabel* Score1;
     QLabel* Score2;
     CircleShape* Player1Marker;
     CircleShape* Player2Marker;
-    QFrame* Bevel1;
-    QFrame* Panel1;
-    QLabel* LabelState;
-    QProgressBar* ProgressBar;
-
     // The Players dialog, created with the window and kept until the program ends.
     TOptions* Options = nullptr;
     // Created after the main window at start-up and shown from the Help menu.
@@ -65,15 +59,15 @@ class TForm1 final : public QMainWindow,
     // The Moves menu between Options and Help.
     TMovesMenu* Moves = nullptr;
 
-    // Game state: the model's player to move and running game, the view's pending move and
-    // hex size.
-    PlayerConfig Config;
+    // Game state.
     int& CurrentPlayer = m_game.ToMove;
-    int ChosenVariant = 1;
     bool& GameRunning = m_game.Running;
-    bool SoundOn = false;
-    bool ComputerBusy = false;
-    bool StopSearch = false;
+    int& ChosenVariant = m_play.ChosenVariant;
+    bool& SoundOn = m_play.SoundOn;
+    bool& ComputerBusy = m_play.ComputerBusy;
+    bool& StopSearch = m_play.StopSearch;
+    int& AnimDelay = m_play.AnimDelay;
+    // The pending human move and the geometry.
     bool& PieceSelected = m_view.Pending.Selected;
     int& SelectedRow = m_view.Pending.SelectedRow;
     int& SelectedCol = m_view.Pending.SelectedCol;
@@ -81,9 +75,7 @@ class TForm1 final : public QMainWindow,
     int& TargetCol = m_view.Pending.TargetCol;
     bool& CloneMove = m_view.Pending.Clone;
     int& HexSize = m_view.HexSize;
-    int AnimDelay = 10;
 
-    // The platform seam, for the dialogs and handlers that show boxes or play sounds.
     Platform& platform() const { return m_platform; }
     const Game& game() const { return m_game; }
     const ::Board& board() const { return m_game.board(); }
@@ -94,7 +86,7 @@ class TForm1 final : public QMainWindow,
     // LocalHostAddress from TCPClient1.
     NetworkGame& network() { return m_network; }
     const HoleList& holes() const { return m_holes; }
-    BoardSurface* surface() const { return m_view.surface(); }
+    BoardSurface* surface() const { return Surface; }
     // Where the board stands on the surface: moved right to centre a board of hex size
     // above 20 (BoardShift).
     QPoint BoardOffset() const { return m_view.Offset(); }
@@ -125,29 +117,25 @@ class TForm1 final : public QMainWindow,
     // a running game ends without a result, and the status line or the progress bar is
     // shown for the new network role. Closing the sockets is the network unit's part.
     void ApplyPlayers(const PlayerConfig& players);
-    // Shows the network status line in place of the progress bar, or the reverse.
-    void ShowNetworkStatus(bool networkRole);
 
-    // Board operations.
-    void MettreLesPions();
-    void VideDamier();
-    void CreatePion(int fromRow, int fromCol, int row, int col, int owner);
-    // Plays a move of CurrentPlayer of the kind in CloneMove: animation, captures, scores,
-    // sound and the change of turn. A move that is not legal on the board (only possible
-    // from a confused network peer) is refused and the result is false.
-    bool PlayMove(int fromRow, int fromCol, int toRow, int toCol);
-    void RepositionnnePions();
-    void ColorHex(int row, int col, const QColor& colour);
-
-    // Mouse play.
-    void Shape1MouseDown(PieceObject* piece);
-    void FormMouseMove(int x, int y) override;
-    void FormMouseDown(Qt::MouseButton button) override;
-
-    // Turns and the end of the game.
-    void ComputerTurn();
-    void IsItTheEnd();
-    void FinJeu();
+    // The board, the moves, the turns and the end of the game.
+    void MettreLesPions() { m_play.MettreLesPions(); }
+    void VideDamier() { m_play.VideDamier(); }
+    void CreatePion(int fromRow, int fromCol, int row, int col, int owner) {
+        m_play.CreatePion(fromRow, fromCol, row, col, owner);
+    }
+    // A move of CurrentPlayer of the kind in CloneMove; an illegal one is refused (false).
+    bool PlayMove(int fromRow, int fromCol, int toRow, int toCol) {
+        return m_play.PlayMove(fromRow, fromCol, toRow, toCol);
+    }
+    void RepositionnnePions() { m_view.Reposition(); }
+    void ColorHex(int row, int col, const QColor& colour) { m_view.ColorHex(row, col, colour); }
+    void Shape1MouseDown(PieceObject* piece) { m_play.Shape1MouseDown(piece); }
+    void FormMouseMove(int x, int y) override { m_play.FormMouseMove(x, y); }
+    void FormMouseDown(Qt::MouseButton) override { m_play.FormMouseDown(); }
+    void ComputerTurn() { m_play.ComputerTurn(); }
+    void IsItTheEnd() { m_play.IsItTheEnd(); }
+    void FinJeu() { m_play.FinJeu(); }
 
     void FormResize() override;
     void FormClose();
@@ -161,39 +149,25 @@ class TForm1 final : public QMainWindow,
 
   private:
     void ConnectMenus();
-    void CreateControls();
     void FormCreate();
-    void FormPaint(QPainter& painter) override;
-    bool TurnStillValid(uint64_t boardGeneration) const;
+    void FormPaint(QPainter& painter) override { m_view.Paint(painter, m_holes); }
 
     // What network play asks of the window.
-    int NetworkRole() const override;
+    int NetworkRole() const override { return Config.NetworkRole; }
     void SetStatus(const QString& text) override;
     void SetConnectionMenus(bool connected) override;
-    void BeginGame() override;
-    // Also the Moves menu's: the game on the board ends without a result.
-    void EmptyBoard() override;
-    ReceiveSituation Situation() const override;
-    void PlayReceivedMove(const Move& move) override;
+    void BeginGame() override { m_play.BeginNetworkGame(); }
+    void EmptyBoard() override { m_play.EmptyBoard(); }
+    ReceiveSituation Situation() const override { return m_play.Situation(); }
+    void PlayReceivedMove(const Move& move) override { m_play.PlayReceivedMove(move); }
     void ShowChat(const QString& caption, const QString& text) override;
     std::optional<QString> AskChatText() override;
     void ShowError(const QString& text) override;
 
-    // What the Moves menu asks of the window.
-    PlayerConfig& Players() override { return Config; }
-    bool Closing() const override { return m_closing; }
-    bool ComputerThinking() const override { return ComputerBusy; }
-    void ContinueGame() override;
-
-    Platform& m_platform;
     HoleList m_holes{};
-    // Counts the emptyings of the board: a turn or a loop of turns started before the
-    // latest one belongs to a game that is gone.
-    uint64_t m_boardGeneration = 0;
-    bool m_closing = false;
-    std::vector<SearchJob*> m_runningSearches;
     // Set by a successful CreateEnv; the settings are stored through it at close.
     TProfile* m_profile = nullptr;
+    bool m_closed = false;
     // Declared last: its sockets close before the window's controls go.
     NetworkGame m_network{*this};
 };

@@ -70,17 +70,6 @@ TEST(GameRecord, RandomUndoRedoAndNewMovesMatchAReplayOfTheKeptMoves) {
     }
 }
 
-TEST(GameRecord, RefusesAnIllegalMoveAndKeepsEverything) {
-    GameRecord record(GamePosition{StartingGrid(Standard), 1});
-    ASSERT_TRUE(record.Play({3, 7, 3, 6, true}));
-    const GamePosition before = record.Current();
-    EXPECT_FALSE(record.Play({3, 7, 2, 7, true}));  // player 1's piece, player 2 to move
-    EXPECT_FALSE(record.Play({3, 1, 3, 3, true}));  // a distance-2 move called a clone
-    EXPECT_FALSE(record.Play({3, 1, 3, 2, false})); // a distance-1 move called a jump
-    EXPECT_EQ(record.Current(), before);
-    EXPECT_EQ(record.Size(), 1u);
-}
-
 // The notation itself is tested with the text library; here, the moves it carries.
 TEST(MoveNotation, CarriesAMoveThereAndBack) {
     for (const Move& move : {Move{5, 3, 6, 4, true}, Move{9, 9, 7, 9, false}})

@@ -154,36 +154,3 @@ TEST_F(MousePlay, NetworkGameLocksTheRemoteTurnAndDropsAMoveThePeerCannotGet) {
 }
 
 } // namespace
-
-namespace {
-
-TEST_F(WindowTest, PlayMoveRefusesWhatTheBoardDoesNotAllow) {
-    form->Config.PlayerIsComputer[2] = false;
-    SetUpPosition({{4, 4}}, {{6, 6}});
-    struct Case {
-        Move Tried;
-        const char* Name;
-    };
-    for (const Case& c : {
-             Case{{4, 4, 5, 5, true}, "onto a hole"},
-             Case{{4, 4, 6, 6, false}, "onto a piece"},
-             Case{{6, 6, 7, 7, true}, "the opponent's piece"},
-             Case{{3, 3, 3, 2, true}, "from an empty cell"},
-             Case{{4, 4, 4, 6, true}, "a jump played as a clone"},
-             Case{{4, 4, 4, 5, false}, "a clone played as a jump"},
-             Case{{4, 4, 4, 7, false}, "three cells away"},
-             Case{{1, 1, 0, 1, true}, "off the board"},
-             Case{{4, 4, 9, 12, false}, "far off the board"},
-             Case{{0, 0, 1, 1, true}, "from off the board"},
-         }) {
-        const ValueGrid before = CopyToValueGrid(form->board());
-        form->CloneMove = c.Tried.Clone;
-        EXPECT_FALSE(form->PlayMove(c.Tried.FromRow, c.Tried.FromCol, c.Tried.ToRow, c.Tried.ToCol))
-            << c.Name;
-        EXPECT_EQ(CopyToValueGrid(form->board()), before) << c.Name;
-        EXPECT_EQ(form->CurrentPlayer, 1) << c.Name;
-    }
-    ExpectBoardConsistent();
-}
-
-} // namespace

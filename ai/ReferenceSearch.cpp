@@ -1,6 +1,7 @@
 #include "ai/ReferenceSearch.h"
 
 #include "ai/CandidateList.h"
+#include "rules/LegalMoves.h"
 #include "rules/MoveOffsets.h"
 
 namespace reference {
@@ -112,19 +113,11 @@ int HomeMadeSearch(const ValueGrid& grid, int side, int depth, Move& move, bool&
 
     // Score every legal move by its one-ply count and offer it to the list.
     if (counts.Mine > 0) {
-        for (int row = 1; row <= 9; ++row)
-            for (int col = 1; col <= 9; ++col) {
-                if (grid(row, col) != side) continue;
-                for (int j = 0; j < static_cast<int>(MoveOffsets.size()); ++j) {
-                    const int toRow = row + MoveOffsets[j].dRow;
-                    const int toCol = col + MoveOffsets[j].dCol;
-                    if (!CellValid(toRow, toCol) || grid(toRow, toCol) != Empty) continue;
-                    const bool clone = j < NeighbourCount;
-                    const int captured = CapturedCells(grid, {toRow, toCol}, opponent).Count;
-                    const int value = counts.Mine - counts.Theirs + (clone ? 1 : 0) + 2 * captured;
-                    InsertCandidate(list, {row, col, toRow, toCol, value, clone}, n);
-                }
-            }
+        for (const Move& move : LegalMoves(grid, side)) {
+            const int captured = CapturedCells(grid, {move.ToRow, move.ToCol}, opponent).Count;
+            const int value = counts.Mine - counts.Theirs + (move.Clone ? 1 : 0) + 2 * captured;
+            InsertCandidate(list, {move.FromRow, move.FromCol, move.ToRow, move.ToCol, value, move.Clone}, n);
+        }
     }
 
     // The progress bar counts the candidate slots of the root.

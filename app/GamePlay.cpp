@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/MovesMenu.h"
 #include "app/Platform.h"
@@ -13,6 +14,7 @@
 #include "app/settings/PlayerConfig.h"
 #include "net/NetworkGame.h"
 #include "rules/Game.h"
+#include "rules/MoveOffsets.h"
 #include "rules/Outcome.h"
 #include "view/BoardView.h"
 #include "view/PieceObject.h"
@@ -35,6 +37,9 @@ void GamePlay::MettreLesPions() {
             if (value == 1 || value == 2) CreatePion(row, col, row, col, value);
         }
     m_game.StartRecord(ChosenVariant);
+    // The keyboard starts on player 1's first piece.
+    m_view.CursorToFirstPiece(1);
+    m_view.TakeFocus();
     if (Moves) Moves->GameStarted();
 }
 
@@ -160,7 +165,85 @@ void GamePlay::PlayReceivedMove(const Move& move) {
     IsItTheEnd();
 }
 
-// Step 4. The computer's turns.
+// Step 4. The keyboard: the same steps as the mouse, at the cursor.
+
+bool GamePlay::BoardKeyPress(int key, const QString& text) {
+    if (text.size() == 1 && text[0].isDigit()) {
+        m_typed += static_cast<char>(text[0].unicode());
+        if (m_typed.size() == 4) PlayTypedMove(std::exchange(m_typed, {}));
+        return true;
+    }
+    // Between the digits of a move, spaces and dashes only separate them.
+    if (!m_typed.empty() && (key == Qt::Key_Space || key == Qt::Key_Minus)) return true;
+    m_typed.clear();
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        static constexpr CursorKey Keys[] = {CursorKey::Left, CursorKey::Up, CursorKey::Right,
+                                             CursorKey::Down};
+        m_view.StepCursor(Keys[key - Qt::Key_Left]);
+        FollowCursor();
+        return true;
+    }
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ActivateCursor();
+        return true;
+    case Qt::Key_Escape:
+        DropSelection();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The cursor lights a destination as the pointer's hover does.
+void GamePlay::FollowCursor() {
+    if (!m_game.Running || ComputerBusy) return;
+    m_view.HoverCell(m_view.cursor(), m_game.board());
+}
+
+// On a piece, a click on it; elsewhere, a click on the board, which plays the lit move.
+void GamePlay::ActivateCursor() {
+    const CellPos cell = m_view.cursor();
+    if (PieceObject* piece = m_view.pieces().At(cell.Row, cell.Col)) {
+        Shape1MouseDown(piece);
+        return;
+    }
+    FollowCursor();
+    FormMouseDown();
+}
+
+// As a click on the selected piece: the selection goes, and with it the light it made.
+void GamePlay::DropSelection() {
+    const PendingMove& pending = m_view.Pending;
+    if (!pending.Selected) return;
+    if (PieceObject* selected = m_view.pieces().At(pending.SelectedRow, pending.SelectedCol))
+        Shape1MouseDown(selected);
+    if (!pending.Selected && pending.TargetRow > 0) m_view.HoverCell({0, 0}, m_game.board());
+}
+
+void GamePlay::PlayTypedMove(const std::string& digits) {
+    const CellPos from{digits[0] - '0', digits[1] - '0'};
+    const CellPos to{digits[2] - '0', digits[3] - '0'};
+    const int distance = HexDistance(to.Row - from.Row, to.Col - from.Col);
+    if (!IsLegalMove(m_game.Grid(), {from.Row, from.Col, to.Row, to.Col, distance == 1}, m_game.ToMove))
+        return;
+    // The mouse's steps: the piece clicked (a selection elsewhere dropped first), the
+    // destination lit, the board clicked; each ignores what the mouse would.
+    DropSelection();
+    if (m_view.Pending.Selected) return;
+    if (PieceObject* piece = m_view.pieces().At(from.Row, from.Col)) Shape1MouseDown(piece);
+    if (!m_view.Pending.Selected) return;
+    m_view.CursorTo(to);
+    FollowCursor();
+    FormMouseDown();
+}
+
+// Step 5. The computer's turns.
 
 void GamePlay::ComputerTurn() {
     StopSearch = false;
@@ -212,7 +295,7 @@ void GamePlay::ContinueGame() {
     if (TurnStillValid(game)) ProgressBar->setValue(0);
 }
 
-// Step 5. The end of the game.
+// Step 6. The end of the game.
 
 void GamePlay::IsItTheEnd() {
     // The end test needs a running game: an emptied board has no scores to read.
@@ -250,7 +333,7 @@ void GamePlay::FinJeu() {
     if (Moves) Moves->GameChanged();
 }
 
-// Step 6. Closing.
+// Step 7. Closing.
 
 void GamePlay::Close() {
     m_closing = true;

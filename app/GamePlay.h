@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/MovesMenuHost.h"
@@ -13,6 +14,7 @@ class NetworkGame;
 class PieceObject;
 class Platform;
 class QProgressBar;
+class QString;
 class SearchJob;
 class TMovesMenu;
 struct PlayerConfig;
@@ -56,6 +58,10 @@ class GamePlay final : public MovesMenuHost {
     void FormMouseDown();
     ReceiveSituation Situation() const;
     void PlayReceivedMove(const Move& move);
+    // A key on the board: the arrows move the cursor, Space or Return act on its cell as a
+    // click there would, Escape drops the selection, and four digits typed (spaces and dashes
+    // between them allowed) play that move as the mouse would. False for any other key.
+    bool BoardKeyPress(int key, const QString& text);
 
     // Turns and the end of the game.
     void ComputerTurn();
@@ -73,6 +79,10 @@ class GamePlay final : public MovesMenuHost {
     void ContinueGame() override;
 
   private:
+    void FollowCursor();
+    void ActivateCursor();
+    void DropSelection();
+    void PlayTypedMove(const std::string& digits);
     bool TurnStillValid(uint64_t boardGeneration) const;
     void StopSearches();
 
@@ -85,4 +95,6 @@ class GamePlay final : public MovesMenuHost {
     uint64_t m_boardGeneration = 0;
     bool m_closing = false;
     std::vector<SearchJob*> m_runningSearches;
+    // The digits of a move being typed.
+    std::string m_typed;
 };

@@ -133,6 +133,7 @@ class TForm1 final : public QMainWindow,
     void Shape1MouseDown(PieceObject* piece) { m_play.Shape1MouseDown(piece); }
     void FormMouseMove(int x, int y) override { m_play.FormMouseMove(x, y); }
     void FormMouseDown(Qt::MouseButton) override { m_play.FormMouseDown(); }
+    bool FormKeyPress(int key, const QString& text) override { return m_play.BoardKeyPress(key, text); }
     void ComputerTurn() { m_play.ComputerTurn(); }
     void IsItTheEnd() { m_play.IsItTheEnd(); }
     void FinJeu() { m_play.FinJeu(); }

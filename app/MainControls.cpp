@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "view/BoardAccessible.h"
 #include "view/BoardGeometry.h"
 #include "view/BoardSurface.h"
 
@@ -20,6 +21,8 @@ MainControls::MainControls(QMainWindow& window, BoardSurfaceHandler& handler) {
     Bevel1->setFixedHeight(2);
     layout->addWidget(Bevel1);
 
+    // The board's accessible objects are made by their own factory, known before the surface.
+    InstallBoardAccessibility();
     Surface = new BoardSurface(handler, client);
     layout->addWidget(Surface, 1);
     // The window goes no smaller than a board whose pieces can still be clicked.

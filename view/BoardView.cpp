@@ -2,9 +2,11 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QTransform>
 #include <string>
 
 #include "rules/MoveOffsets.h"
+#include "view/BoardAccessible.h"
 #include "view/BoardGeometry.h"
 #include "view/BoardSurface.h"
 #include "view/PieceObject.h"
@@ -25,6 +27,16 @@ void BoardView::Attach(BoardSurface* surface) {
     const int side = PieceSide(HexSize);
     m_marker1->setGeometry(20, 10, side, side);
     m_marker2->setGeometry(70, 10, side, side);
+    NameMarkers();
+    surface->Reading = this;
+    surface->PressedAt = [this](QPoint at) {
+        const CellPos cell = CellAt(at.x(), at.y());
+        if (CursorMayRest(cell)) CursorTo(cell);
+    };
+    surface->FocusChanged = [this] {
+        m_surface->update();
+        AnnounceCursor(m_surface);
+    };
 }
 
 // Geometry.
@@ -66,6 +78,18 @@ void BoardView::AddToScore(int player, int delta) {
     QLabel* label = ScoreCaption(player);
     label->setText(QString::number(ScoreOf(player) + delta));
     label->adjustSize();
+    NameMarkers();
+}
+
+// The markers are named for the player and the count beside them ("White: 9 pieces").
+void BoardView::NameMarkers() {
+    for (int player = 1; player <= 2; ++player) {
+        const QString colour = player == 1 ? "White" : "Yellow";
+        const QString count = ScoreCaption(player)->text();
+        Marker(player)->setAccessibleName(count.isEmpty() ? colour
+                                          : count == "1"  ? colour + ": 1 piece"
+                                                          : QString("%1: %2 pieces").arg(colour, count));
+    }
 }
 
 // Pieces.
@@ -74,6 +98,8 @@ PieceObject* BoardView::NewPiece(int row, int col, int owner) {
     auto* piece = new PieceObject(owner, m_surface);
     piece->setCell(row, col);
     piece->OnMouseDown = [this](PieceObject* clicked) {
+        m_surface->setFocus(Qt::MouseFocusReason);
+        CursorTo({clicked->row(), clicked->col()});
         if (OnPieceClicked) OnPieceClicked(clicked);
     };
     m_pieces.Put(row, col, piece);
@@ -96,6 +122,7 @@ void BoardView::GrowPiece(int fromRow, int fromCol, int row, int col, int owner)
         PauseFrame();
     }
     RequestSound("reprod.wav");
+    AnnounceCells(m_surface, {{row, col}});
 }
 
 void BoardView::AnimateMove(const Move& move, int mover, const Captures& captures) {
@@ -127,6 +154,12 @@ void BoardView::AnimateMove(const Move& move, int mover, const Captures& capture
     // The light and a hint go out with the move.
     Pending.TargetRow = 0;
     ClearHint();
+    std::vector<CellPos> changed{{move.FromRow, move.FromCol}, {move.ToRow, move.ToCol}};
+    changed.insert(changed.end(), captures.Cells, captures.Cells + captures.Count);
+    AnnounceCells(m_surface, changed);
+    m_moveText = MoveSpoken(move, mover, captures.Count);
+    m_moveNews = true;
+    AnnounceMove(m_surface);
 }
 
 void BoardView::ShowPosition(const ValueGrid& grid) {
@@ -144,6 +177,9 @@ void BoardView::ShowPosition(const ValueGrid& grid) {
         ScoreCaption(player)->setText(QString::number(counts[player]));
         ScoreCaption(player)->adjustSize();
     }
+    NameMarkers();
+    m_cursorShown = true;
+    AnnounceAllCells(m_surface);
 }
 
 void BoardView::Clear() {
@@ -152,7 +188,11 @@ void BoardView::Clear() {
     m_pieces.Clear();
     m_score1->setText("");
     m_score2->setText("");
+    NameMarkers();
+    m_moveText.clear();
+    m_moveNews = false;
     m_surface->update();
+    AnnounceAllCells(m_surface);
 }
 
 // The pending move.
@@ -172,7 +212,10 @@ void BoardView::Deselect() {
 }
 
 void BoardView::Hover(int x, int y, const ::Board& board) {
-    const CellPos cell = CellAt(x, y);
+    HoverCell(CellAt(x, y), board);
+}
+
+void BoardView::HoverCell(CellPos cell, const ::Board& board) {
     // The offset back to the piece, as text, against the two offset sets.
     bool lit = false;
     if (Pending.Selected && CellValid(cell.Row, cell.Col) && board(cell.Row, cell.Col).Value == Empty) {
@@ -261,9 +304,74 @@ void BoardView::SetLastMove(std::optional<Move> move) {
 void BoardView::Paint(QPainter& painter, const HoleList& holes) const {
     painter.translate(Offset());
     PaintBoard(painter, holes, HexSize, m_surface->palette().color(QPalette::Window), m_highlights);
-    if (!m_lastMove) return;
-    painter.setPen(QPen(LastMoveOutlineColor, 3));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(CellHexagon(m_lastMove->FromRow, m_lastMove->FromCol, HexSize));
-    painter.drawPolygon(CellHexagon(m_lastMove->ToRow, m_lastMove->ToCol, HexSize));
+    if (m_lastMove) {
+        painter.setPen(QPen(LastMoveOutlineColor, 3));
+        painter.drawPolygon(CellHexagon(m_lastMove->FromRow, m_lastMove->FromCol, HexSize));
+        painter.drawPolygon(CellHexagon(m_lastMove->ToRow, m_lastMove->ToCol, HexSize));
+    }
+    if (m_cursorShown && m_surface->hasFocus()) {
+        // Inside the cell's own outline, so that the last move's shows beside it; the piece
+        // hides its middle, and its two pointed ends stay in sight.
+        const QPointF centre = CellAnchor(m_cursor.Row, m_cursor.Col, HexSize) + QPointF(HexSize, HexSize);
+        const QPolygonF hexagon = QTransform()
+                                      .translate(centre.x(), centre.y())
+                                      .scale(0.7, 0.7)
+                                      .translate(-centre.x(), -centre.y())
+                                      .map(QPolygonF(CellHexagon(m_cursor.Row, m_cursor.Col, HexSize)));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawPolygon(hexagon);
+        painter.setPen(QPen(CursorOutlineColor, 2, Qt::DashLine));
+        painter.drawPolygon(hexagon);
+    }
+}
+
+// The keyboard's cursor.
+
+void BoardView::CursorTo(CellPos cell) {
+    if (!CursorMayRest(cell)) return;
+    m_cursor = cell;
+    m_runHeight.reset();
+    CursorChanged();
+}
+
+void BoardView::StepCursor(CursorKey key) {
+    m_cursor = ::StepCursor(m_cursor, key, m_runHeight);
+    CursorChanged();
+}
+
+void BoardView::CursorChanged() {
+    m_cursorShown = true;
+    m_moveNews = false;
+    m_surface->update();
+    AnnounceCursor(m_surface);
+}
+
+void BoardView::CursorToFirstPiece(int player) {
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col)
+            if (OwnerShownAt({row, col}) == player) {
+                CursorTo({row, col});
+                return;
+            }
+}
+
+void BoardView::TakeFocus() {
+    m_surface->setFocus(Qt::OtherFocusReason);
+}
+
+// What a screen reader reads.
+
+int BoardView::OwnerShownAt(CellPos cell) const {
+    const PieceObject* piece = m_pieces.At(cell.Row, cell.Col);
+    return piece ? piece->owner() : 0;
+}
+
+bool BoardView::SelectedAt(CellPos cell) const {
+    return Pending.Selected && Pending.SelectedRow == cell.Row && Pending.SelectedCol == cell.Col;
+}
+
+QRect BoardView::CellRect(CellPos cell) const {
+    return CellHexagon(cell.Row, cell.Col, HexSize).boundingRect().translated(Offset());
 }

@@ -7,7 +7,9 @@
 
 #include "rules/Board.h"
 #include "rules/Move.h"
+#include "view/BoardCursor.h"
 #include "view/BoardPainting.h"
+#include "view/BoardReading.h"
 #include "view/PieceLayer.h"
 
 class BoardSurface;
@@ -30,11 +32,12 @@ struct PendingMove {
 };
 
 // What the board surface shows of a game: the piece objects and their animation, the two
-// markers and score captions, the hover, selection and lit cells, and the overlays (the last
-// move's outline and the hint). It shows the game and never decides it: the rules judge and
-// apply every move, and the view is told what to show. Waiting between frames and playing a
-// sound are asked of its owner, who knows the delay and whether sound is on.
-class BoardView {
+// markers and score captions, the hover, selection and lit cells, the keyboard's cursor, and
+// the overlays (the last move's outline and the hint); and what a screen reader is told of
+// them. It shows the game and never decides it: the rules judge and apply every move, and the
+// view is told what to show. Waiting between frames and playing a sound are asked of its
+// owner, who knows the delay and whether sound is on.
+class BoardView final : private BoardReading {
   public:
     // Set by the owner before the first piece is shown.
     std::function<void()> PauseFrame;
@@ -82,6 +85,7 @@ class BoardView {
     // Lights the empty cell under the point red for a clone or yellow for a jump of the
     // selected piece, and puts out the light of a cell the pointer left.
     void Hover(int x, int y, const ::Board& board);
+    void HoverCell(CellPos cell, const ::Board& board);
     // The selection's outline and the light go, the pending move stays known.
     void DimPendingMove();
     void ClearPendingMove();
@@ -98,10 +102,31 @@ class BoardView {
     // The last move's two cells outlined in green, or none.
     void SetLastMove(std::optional<Move> move);
 
+    // The keyboard's cursor: a cell of the game, outlined while the board has the focus once
+    // a game was shown. A click on a cell or a piece moves it there.
+    CellPos cursor() const { return m_cursor; }
+    void CursorTo(CellPos cell);
+    void StepCursor(CursorKey key);
+    // The first piece of `player`, rows then columns ascending; nowhere when it has none.
+    void CursorToFirstPiece(int player);
+    void TakeFocus();
+    // What the last move did, as a screen reader says it ("White: 3-7 to 3-6, clone, ...").
+    QString moveText() const { return m_moveText; }
+
     void Paint(QPainter& painter, const HoleList& holes) const;
 
   private:
     void ShowPieceAt(QWidget* piece, const QRect& box);
+    void NameMarkers();
+    void CursorChanged();
+
+    // What a screen reader reads.
+    int OwnerShownAt(CellPos cell) const override;
+    CellPos CursorCell() const override { return m_cursor; }
+    bool SelectedAt(CellPos cell) const override;
+    QRect CellRect(CellPos cell) const override;
+    QString MoveText() const override { return m_moveText; }
+    bool MoveTextIsNews() const override { return m_moveNews; }
 
     BoardSurface* m_surface = nullptr;
     QLabel* m_score1 = nullptr;
@@ -114,7 +139,15 @@ class BoardView {
     std::optional<Move> m_hint;
     QPointer<PieceObject> m_hintPiece; // followed by the object: it may move or go
     std::optional<Move> m_lastMove;
+    CellPos m_cursor{1, 1};
+    bool m_cursorShown = false; // a game was shown: before it the board has no cursor to show
+    std::optional<int> m_runHeight;
+    QString m_moveText;
+    bool m_moveNews = false;
 };
+
+// The keyboard's cursor: a white dashed outline on black, unlike any other mark of the board.
+inline const QColor CursorOutlineColor(255, 255, 255);
 
 // The outline of the last move's two cells: green, apart from the red and yellow lights.
 inline const QColor LastMoveOutlineColor(0, 230, 0);

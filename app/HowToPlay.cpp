@@ -51,6 +51,12 @@ that player's number of pieces.</p>
 <h3>Playing</h3>
 <p>Choose Game &gt; Start. Click one of your pieces, move the pointer over an empty cell
 until it lights red or yellow, and click. Click the piece again to choose another.</p>
+<p><b>With the keyboard</b>: the board has the keyboard focus when a game starts (Tab or a click
+gives it back) and shows a cursor, a dashed white outline. The arrow keys move it: Up and Down
+along the column of cells on screen, Left and Right to the next column, keeping level. Space
+or Return on your piece selects it, on a lit cell plays the move; Escape drops the selection.
+Or type the move's four digits, from row and column to row and column, as in 3 7 3 6. A
+screen reader names each cell (Row 3, column 7: white piece) and says every move.</p>
 <h3>Players and levels</h3>
 <p>Options &gt; Players makes each side a person or the computer. The computer searches with one
 of four algorithms (Complete, Branch and Bound, Alpha-Beta, or the selective Home Made, which keeps

@@ -108,17 +108,29 @@ def status_text():
     return None
 
 
-@settled
-def board():
-    """The two score captions and the number of pieces on the board surface."""
+def board_surface():
+    """The board surface: the object that holds the two score captions and the list of cells."""
     window = main_window()
     for node in walk(window):
-        labels = [c for c in children(node) if role(c) == "label"]
-        if len(labels) == 2:
-            fillers = [c for c in children(node) if role(c) == "filler" and showing(c)]
-            # The two player markers are fillers of the surface too.
-            return labels[0].get_name(), labels[1].get_name(), len(fillers) - 2
-    raise Failure("no board surface with two score captions")
+        kids = list(children(node))
+        if sum(role(c) == "label" for c in kids) == 2 and any(role(c) == "list" for c in kids):
+            return node
+    raise Failure("no board surface with two score captions and a list of cells")
+
+
+def cells():
+    """The list of the board's cells, as a screen reader meets it."""
+    return next(c for c in children(board_surface()) if role(c) == "list")
+
+
+@settled
+def board():
+    """The two score captions and the number of pieces on the board, read from the cells."""
+    surface = board_surface()
+    labels = [c for c in children(surface) if role(c) == "label"]
+    names = [c.get_name() for c in children(cells())]
+    pieces = sum(name.endswith(" piece") for name in names)
+    return labels[0].get_name(), labels[1].get_name(), pieces
 
 
 @settled

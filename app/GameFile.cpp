@@ -1,5 +1,7 @@
 #include "app/GameFile.h"
 
+#include "app/SavedGameFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,13 +16,7 @@ QString WriteGameFile(const QString& path, const std::string& text) {
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {
-    // Only a plain file: a pipe or a device could block the window or never end.
-    if (!QFileInfo(path).isFile()) return GameFileError{1, "this is not a plain file"};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return GameFileError{1, "the file cannot be read: " + file.errorString().toStdString()};
-    const QByteArray bytes = file.read(GameFileMaxBytes + 1);
-    return ReadGameText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return ReadSavedGame(QFile::encodeName(path).toStdString());
 }
 
 QString WithGameSuffix(const QString& path) {

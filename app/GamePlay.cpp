@@ -77,6 +77,7 @@ void GamePlay::EmptyBoard() {
 void GamePlay::StartLocalGame() {
     // A running game is dropped and the layout placed afresh.
     if (m_game.Running || m_game.FinalPositionShown()) VideDamier();
+    m_paused = false;
     m_game.Running = true;
     MettreLesPions();
     m_game.ToMove = 1;
@@ -84,7 +85,7 @@ void GamePlay::StartLocalGame() {
     // when a newer game replaces it, or when the window closes.
     const uint64_t game = m_boardGeneration;
     if (m_players.PlayerIsComputer[1] && m_players.PlayerIsComputer[2]) {
-        while (m_game.Running && TurnStillValid(game))
+        while (m_game.Running && WaitWhilePaused(game))
             ComputerTurn();
     } else if (m_players.PlayerIsComputer[1]) {
         ComputerTurn();
@@ -105,7 +106,7 @@ void GamePlay::BeginNetworkGame() {
 void GamePlay::Shape1MouseDown(PieceObject* piece) {
     // The mouse acts only in the local user's turn, while a game runs.
     const int role = m_players.NetworkRole;
-    const bool mayAct = role == 0 ? !ComputerBusy : m_game.ToMove == role;
+    const bool mayAct = role == 0 ? !ComputerBusy && !m_replaying : m_game.ToMove == role;
     if (!mayAct || !m_game.Running) return;
     // A click on any piece while one is selected only deselects.
     if (m_view.Pending.Selected) {
@@ -117,8 +118,8 @@ void GamePlay::Shape1MouseDown(PieceObject* piece) {
 }
 
 void GamePlay::FormMouseMove(int x, int y) {
-    // Nothing is lit while no game runs or the computer is thinking.
-    if (!m_game.Running || ComputerBusy) return;
+    // Nothing is lit while no game runs, the computer is thinking or a replay plays.
+    if (!m_game.Running || ComputerBusy || m_replaying) return;
     m_view.Hover(x, y, m_game.board());
 }
 
@@ -202,7 +203,7 @@ bool GamePlay::BoardKeyPress(int key, const QString& text) {
 
 // The cursor lights a destination as the pointer's hover does.
 void GamePlay::FollowCursor() {
-    if (!m_game.Running || ComputerBusy) return;
+    if (!m_game.Running || ComputerBusy || m_replaying) return;
     m_view.HoverCell(m_view.cursor(), m_game.board());
 }
 
@@ -289,13 +290,46 @@ void GamePlay::ComputerTurn() {
 void GamePlay::ContinueGame() {
     const uint64_t game = m_boardGeneration;
     if (m_players.NetworkRole == 0)
-        while (m_game.Running && TurnStillValid(game) && m_players.PlayerIsComputer[m_game.ToMove])
+        while (m_game.Running && WaitWhilePaused(game) && m_players.PlayerIsComputer[m_game.ToMove])
             ComputerTurn();
     if (m_game.Running && TurnStillValid(game)) IsItTheEnd();
     if (TurnStillValid(game)) ProgressBar->setValue(0);
 }
 
-// Step 6. The end of the game.
+// Step 6. Replays and pauses.
+
+void GamePlay::Replay(const std::vector<Move>& moves, std::function<int()> pace,
+                      std::function<void()> atEnd) {
+    const uint64_t game = m_boardGeneration;
+    m_replaying = true;
+    m_paused = false;
+    if (Moves) Moves->GameChanged();
+    for (const Move& move : moves) {
+        if (!ServeWindowFor(
+                pace(), [this] { return m_paused; }, [this, game] { return TurnStillValid(game); }))
+            break;
+        m_view.Pending.Clone = move.Clone;
+        PlayMove(move.FromRow, move.FromCol, move.ToRow, move.ToCol);
+    }
+    m_replaying = false;
+    m_paused = false;
+    if (TurnStillValid(game)) atEnd();
+    if (Moves) Moves->GameChanged();
+}
+
+bool GamePlay::MayPause() const {
+    const bool computers = m_game.Running && m_players.NetworkRole == 0 && m_players.PlayerIsComputer[1] &&
+                           m_players.PlayerIsComputer[2];
+    return m_replaying || computers;
+}
+
+bool GamePlay::WaitWhilePaused(uint64_t game) {
+    if (!m_paused) return TurnStillValid(game);
+    return ServeWindowFor(
+        0, [this] { return m_paused; }, [this, game] { return TurnStillValid(game); });
+}
+
+// Step 7. The end of the game.
 
 void GamePlay::IsItTheEnd() {
     // The end test needs a running game: an emptied board has no scores to read.
@@ -333,7 +367,7 @@ void GamePlay::FinJeu() {
     if (Moves) Moves->GameChanged();
 }
 
-// Step 7. Closing.
+// Step 8. Closing.
 
 void GamePlay::Close() {
     m_closing = true;

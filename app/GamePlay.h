@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,15 +75,23 @@ class GamePlay final : public MovesMenuHost {
     // What the Moves menu asks.
     PlayerConfig& Players() override { return m_players; }
     bool Closing() const override { return m_closing; }
-    bool ComputerThinking() const override { return ComputerBusy; }
+    bool ComputerThinking() const override { return ComputerBusy || m_replaying; }
     void EmptyBoard() override;
     void ContinueGame() override;
+    void Replay(const std::vector<Move>& moves, std::function<int()> pace,
+                std::function<void()> atEnd) override;
+    bool Replaying() const override { return m_replaying; }
+    bool MayPause() const override;
+    bool Paused() const override { return m_paused; }
+    void SetPaused(bool paused) override { m_paused = paused; }
 
   private:
     void FollowCursor();
     void ActivateCursor();
     void DropSelection();
     void PlayTypedMove(const std::string& digits);
+    // A loop of computer turns waits here while paused; false when its game is gone.
+    bool WaitWhilePaused(uint64_t game);
     bool TurnStillValid(uint64_t boardGeneration) const;
     void StopSearches();
 
@@ -97,4 +106,6 @@ class GamePlay final : public MovesMenuHost {
     std::vector<SearchJob*> m_runningSearches;
     // The digits of a move being typed.
     std::string m_typed;
+    bool m_replaying = false;
+    bool m_paused = false;
 };

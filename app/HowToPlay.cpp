@@ -71,7 +71,13 @@ Send Message sends a line of text, Game &gt; Disconnect ends the game.</p>
 <li><b>Undo</b> (Ctrl+Z) and <b>Redo</b> (Ctrl+Shift+Z or Ctrl+Y) step through the game. Against
 the computer, Undo takes back your move together with its reply. After the result, Undo takes
 back the last move and the game goes on.</li>
-<li><b>Move List</b> shows the moves; click a line to go to that position.</li>
+<li><b>Move List</b> shows the moves; click a line to go to that position. Its graph reviews
+the game with the Complete search at the review level chosen below it: the value for white after
+each move (white above the axis, yellow below), and marks on the moves that lost 2 or more
+against the best move: <span style="color:#286ef0">?!</span> 2 or more,
+<span style="color:#f08200">?</span> 4 or more, <span style="color:#dc0000">??</span> 8 or more.
+Point at a move to read it, click it to go there. Replay plays the game again from its start at
+the pace chosen beside it; Pause holds a replay or a game of two computers.</li>
 <li><b>Hint</b> (H) lights the best move for the side to move.</li>
 <li><b>Show Last Move</b> outlines the last move's two cells in green.</li>
 <li><b>Save Game</b> (Ctrl+S) and <b>Open Game</b> (Ctrl+O) keep a game in a small text file;

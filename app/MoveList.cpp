@@ -1,44 +1,141 @@
 #include "app/MoveList.h"
 
 #include <QCloseEvent>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/ReviewGraph.h"
 #include "rules/GameRecord.h"
 #include "rules/MoveNotation.h"
 
+namespace {
+
+QString SummaryLine(const char* colour, const ReviewSummary& summary) {
+    return QString("%1: average loss %2, %3 ?!, %4 ?, %5 ??")
+        .arg(colour)
+        .arg(summary.AverageLoss, 0, 'f', 1)
+        .arg(summary.Inaccuracies)
+        .arg(summary.Mistakes)
+        .arg(summary.Blunders);
+}
+
+} // namespace
+
 TMoveList::TMoveList(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setWindowTitle("Move List");
+    Graph = new ReviewGraph(this);
+    Summary = new QLabel(this);
+    Summary->setTextFormat(Qt::PlainText);
     Lines = new QListWidget(this);
+    Replay = new QPushButton("Replay", this);
+    Pace = new QDoubleSpinBox(this);
+    Pace->setRange(0.5, 3.0);
+    Pace->setSingleStep(0.5);
+    Pace->setDecimals(1);
+    Pace->setValue(1.0);
+    Pace->setSuffix(" s");
+    Pace->setAccessibleName("Seconds a move");
+    Pause = new QPushButton("Pause", this);
+    Level = new QSpinBox(this);
+    Level->setRange(MinReviewLevel, MaxReviewLevel);
+    Level->setValue(DefaultReviewLevel);
+    Level->setAccessibleName("Review level");
+
+    auto* play = new QHBoxLayout;
+    play->addWidget(Replay);
+    play->addWidget(Pace);
+    play->addWidget(Pause);
+    auto* review = new QHBoxLayout;
+    auto* levelLabel = new QLabel("Review level", this);
+    levelLabel->setBuddy(Level);
+    review->addWidget(levelLabel);
+    review->addWidget(Level);
+    review->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(Lines);
-    resize(230, 389);
+    layout->addWidget(Graph);
+    layout->addWidget(Summary);
+    layout->addWidget(Lines, 1);
+    layout->addLayout(play);
+    layout->addLayout(review);
+    resize(280, 480);
+    setMinimumSize(220, 320);
+
+    Graph->OnChoose = [this](std::size_t ply) {
+        if (OnChoose) OnChoose(ply);
+    };
     connect(Lines, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (OnChoose) OnChoose(static_cast<std::size_t>(Lines->row(item)));
     });
     connect(Lines, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         if (OnChoose) OnChoose(static_cast<std::size_t>(Lines->row(item)));
     });
+    connect(Replay, &QPushButton::clicked, this, [this] {
+        if (OnReplay) OnReplay();
+    });
+    connect(Pause, &QPushButton::clicked, this, [this] {
+        if (OnPause) OnPause();
+    });
+    connect(Level, &QSpinBox::valueChanged, this, [this](int level) {
+        if (OnLevel) OnLevel(level);
+    });
 }
 
 void TMoveList::Show(const GameRecord& record, bool live) {
     const QSignalBlocker quiet(Lines);
     Lines->clear();
-    if (!live) return;
+    m_lines.clear();
+    m_cursor = live ? record.Cursor() : 0;
+    if (!live) {
+        ShowReview({});
+        return;
+    }
     Lines->addItem("Start");
     for (std::size_t ply = 0; ply < record.Size(); ++ply) {
         const int player = record.At(ply).ToMove;
-        auto* item = new QListWidgetItem(QString("%1. Player %2 (%3): %4")
-                                             .arg(ply + 1)
-                                             .arg(player)
-                                             .arg(player == 1 ? "white" : "yellow")
-                                             .arg(QString::fromStdString(MoveText(record.Moves()[ply]))));
+        m_lines << QString("%1. Player %2 (%3): %4")
+                       .arg(ply + 1)
+                       .arg(player)
+                       .arg(player == 1 ? "white" : "yellow")
+                       .arg(QString::fromStdString(MoveText(record.Moves()[ply])));
+        auto* item = new QListWidgetItem(m_lines.back());
         if (ply >= record.Cursor()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         Lines->addItem(item);
     }
     Lines->setCurrentRow(static_cast<int>(record.Cursor()));
     Lines->scrollToItem(Lines->currentItem());
+}
+
+void TMoveList::ShowReview(const std::vector<std::optional<MoveReview>>& reviews) {
+    Graph->Show(reviews, m_cursor);
+    for (std::size_t ply = 0; ply < reviews.size() && ply < static_cast<std::size_t>(m_lines.size()); ++ply) {
+        QListWidgetItem* item = Lines->item(static_cast<int>(ply) + 1);
+        if (!item || !reviews[ply]) continue;
+        const int loss = reviews[ply]->Loss();
+        const QString mark = QString::fromLatin1(MarkText(MarkOf(loss)));
+        item->setText(QString("%1   -%2%3")
+                          .arg(m_lines[static_cast<int>(ply)])
+                          .arg(loss)
+                          .arg(mark.isEmpty() ? "" : " " + mark));
+    }
+    Summary->setText(reviews.empty() ? QString()
+                                     : SummaryLine("White", Summarize(reviews, 1)) + "\n" +
+                                           SummaryLine("Yellow", Summarize(reviews, 2)));
+}
+
+void TMoveList::ShowPlayControls(bool mayReplay, bool mayPause, bool paused) {
+    Replay->setEnabled(mayReplay);
+    Pause->setEnabled(mayPause);
+    Pause->setText(paused ? "Resume" : "Pause");
+}
+
+int TMoveList::PaceMilliseconds() const {
+    return static_cast<int>(Pace->value() * 1000 + 0.5);
 }
 
 void TMoveList::ShowBeside(const QWidget& mainWindow, bool visible) {

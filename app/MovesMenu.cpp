@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QWidget>
 #include <utility>
 
 #include "ai/Engine.h"
+#include "app/GameAnalysis.h"
 #include "app/GameFile.h"
 #include "app/HowToPlay.h"
 #include "app/MoveList.h"
@@ -57,10 +59,18 @@ TMovesMenu::TMovesMenu(QMainWindow& window, QMenu* before, MovesMenuHost& host, 
     m_moveList = new TMoveList(&window);
     m_moveList->OnChoose = [this](std::size_t ply) { GoToPly(ply); };
     m_moveList->OnClosed = [this] { MoveList1->setChecked(false); };
+    m_moveList->OnReplay = [this] { ReplayClick(); };
+    m_moveList->OnPause = [this] { PauseClick(); };
+    m_moveList->OnLevel = [this](int) { ReviewShownGame(); };
+    m_analysis = new GameAnalysis(this);
+    m_analysis->OnChanged = [this] { m_moveList->ShowReview(m_analysis->reviews()); };
 
     connect(Undo1, &QAction::triggered, this, [this] { Undo1Click(); });
     connect(Redo1, &QAction::triggered, this, [this] { Redo1Click(); });
-    connect(MoveList1, &QAction::toggled, this, [this](bool on) { m_moveList->ShowBeside(m_window, on); });
+    connect(MoveList1, &QAction::toggled, this, [this](bool on) {
+        m_moveList->ShowBeside(m_window, on);
+        ReviewShownGame();
+    });
     connect(Hint1, &QAction::triggered, this, [this] { Hint1Click(); });
     connect(ShowLastMove1, &QAction::toggled, this, [this] { m_view.SetLastMove(LastMoveShown()); });
     connect(SaveGame1, &QAction::triggered, this, [this] { SaveGame1Click(); });
@@ -74,6 +84,7 @@ TMovesMenu::TMovesMenu(QMainWindow& window, QMenu* before, MovesMenuHost& host, 
 
 TMovesMenu::~TMovesMenu() {
     qApp->removeEventFilter(this);
+    m_analysis->Stop();
     // Their callbacks lead here.
     delete m_moveList;
     delete m_howToPlay;
@@ -89,7 +100,39 @@ void TMovesMenu::GameStarted() {
 void TMovesMenu::GameChanged() {
     Refresh();
     m_moveList->Show(m_game.record(), m_game.RecordLive());
+    ReviewShownGame();
     m_view.SetLastMove(LastMoveShown());
+}
+
+void TMovesMenu::ReviewShownGame() {
+    if (!m_moveList->isVisible()) {
+        m_analysis->Stop();
+        return;
+    }
+    m_analysis->Review(m_game.RecordLive() ? m_game.record() : GameRecord(), m_moveList->Level->value());
+    m_moveList->ShowReview(m_analysis->reviews());
+}
+
+// Replay: the game from its start, at the Move List's pace; at its end an ended game shows its
+// final position again, and an unfinished one goes on.
+void TMovesMenu::ReplayClick() {
+    if (!MayBrowse() || m_game.record().Size() == 0 || m_host.Replaying()) return;
+    const bool ended = m_game.RecordEnded();
+    const std::vector<Move> moves = m_game.record().Moves();
+    ShowPosition(0);
+    m_host.Replay(
+        moves, [this] { return m_moveList->PaceMilliseconds(); },
+        [this, ended] {
+            if (ended)
+                ShowFinalPosition();
+            else
+                m_host.ContinueGame();
+        });
+}
+
+void TMovesMenu::PauseClick() {
+    if (m_host.MayPause()) m_host.SetPaused(!m_host.Paused());
+    Refresh();
 }
 
 void TMovesMenu::PlayersChanged() {
@@ -295,4 +338,6 @@ void TMovesMenu::Refresh() {
     OpenGame1->setEnabled(MaySaveOrOpen());
     ResumeLastGame1->setEnabled(MaySaveOrOpen() && !LastGameFile().empty() &&
                                 std::filesystem::exists(LastGameFile()));
+    m_moveList->ShowPlayControls(browse && m_game.record().Size() > 0 && !m_host.Replaying(),
+                                 m_host.MayPause(), m_host.Paused());
 }

@@ -11,6 +11,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class BoardView;
+class GameAnalysis;
 class MovesMenuHost;
 class Platform;
 class TMoveList;
@@ -67,12 +68,16 @@ class TMovesMenu final : public QObject {
     void HowToPlay1Click();
     // Goes to the position after `ply` moves (0 the start), as Undo and Redo do.
     void GoToPly(std::size_t ply);
+    // The Move List's Replay and Pause.
+    void ReplayClick();
+    void PauseClick();
 
     const GameRecord& record() const { return m_game.record(); }
     bool RecordLive() const { return m_game.RecordLive(); }
     bool FinalPositionShown() const { return m_game.FinalPositionShown(); }
     std::optional<Move> shownHint() const;
     TMoveList* moveList() const { return m_moveList; }
+    GameAnalysis* analysis() const { return m_analysis; }
 
     // Enables the items for the game's state.
     void Refresh();
@@ -88,6 +93,8 @@ class TMovesMenu final : public QObject {
     void ShowFinalPosition();
     void LoadGame(SavedGame game);
     std::optional<Move> LastMoveShown() const;
+    // The game in the Move List is reviewed while the list is on show.
+    void ReviewShownGame();
 
     QMainWindow& m_window;
     MovesMenuHost& m_host;
@@ -97,5 +104,6 @@ class TMovesMenu final : public QObject {
     bool m_playedLocally = false; // a local game was started, opened or resumed in this run
     std::filesystem::path m_storeDirectory;
     TMoveList* m_moveList = nullptr;
+    GameAnalysis* m_analysis = nullptr;
     THowToPlay* m_howToPlay = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/SearchWait.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -26,4 +27,28 @@ void WaitForSearch(const SearchJob& job, const std::function<bool()>& stillWante
     });
     timer.start();
     loop.exec();
+}
+
+bool ServeWindowFor(int milliseconds, const std::function<bool()>& paused,
+                    const std::function<bool()>& stillWanted) {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setInterval(SearchPollMilliseconds);
+    QElapsedTimer clock;
+    clock.start();
+    qint64 counted = 0;
+    qint64 last = 0;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        const qint64 now = clock.elapsed();
+        const bool held = paused();
+        if (!held) counted += now - last;
+        last = now;
+        if (!stillWanted() || (!held && counted >= milliseconds)) {
+            timer.stop();
+            loop.quit();
+        }
+    });
+    timer.start();
+    loop.exec();
+    return stillWanted();
 }

@@ -10,3 +10,8 @@ class SearchJob;
 // or as soon as `stillWanted` says its game is gone.
 void WaitForSearch(const SearchJob& job, const std::function<bool()>& stillWanted,
                    const std::function<void()>& poll);
+
+// Serves the window for `milliseconds`, not counting the time `paused` says it is held, and
+// ends early when `stillWanted` says the game is gone (the result is then false).
+bool ServeWindowFor(int milliseconds, const std::function<bool()>& paused,
+                    const std::function<bool()>& stillWanted);

@@ -6,14 +6,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <utility>
 #include <variant>
 #include <vector>
 
 #include "ai/FastSearch.h"
+#include "ai/MoveReview.h"
 #include "ai/ReferenceSearch.h"
 #include "ai/SearchSettings.h"
+#include "rules/Layouts.h"
 #include "rules/LegalMoves.h"
 #include "tools/BenchPositions.h"
 #include "tools/RandomPositions.h"
@@ -332,6 +335,49 @@ int ListBusy() {
     return 0;
 }
 
+// A game of 75 moves between the engine at levels 2 and 1, every fifth move drawn from the
+// seed: a game like one a player would want reviewed.
+GameRecord ReviewedGame(uint32_t seed) {
+    for (;; ++seed) {
+        std::mt19937 random(seed);
+        GameRecord record(GamePosition{StartingGrid(Standard), 1});
+        while (record.Size() < 75) {
+            const GamePosition& position = record.Current();
+            const std::vector<Move> legal = LegalMoves(position.Grid, position.ToMove);
+            if (legal.empty()) break;
+            const Move move =
+                record.Size() < 2 || random() % 5 == 0
+                    ? legal[random() % legal.size()]
+                    : SearchTopLevel(EngineKind::Fast, position.Grid, position.ToMove,
+                                     MakeSearchSettings(AlphaBeta, position.ToMove == 1 ? 2 : 1, 5), nullptr)
+                          .BestMove;
+            record.Play(move);
+        }
+        if (record.Size() == 75) return record;
+    }
+}
+
+// The review of a 75-move game (as the Move List's graph makes it) at levels 4 and 6: the
+// first run, with nothing found before, and the median of the runs.
+int RunReview(int runs, uint32_t seed, int threads) {
+    SetSearchThreads(threads);
+    const GameRecord game = ReviewedGame(seed);
+    for (int level : {4, 6}) {
+        std::vector<double> seconds;
+        for (int run = 0; run < runs; ++run) {
+            ReviewSearches searches;
+            const auto start = Clock::now();
+            const std::vector<MoveReview> reviews = ReviewGame(searches, game, level);
+            seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+            if (reviews.size() != game.Size()) return 1;
+        }
+        std::printf("review of a %zu-move game at level %d on %d threads: first run %.3f s, median %.3f s of "
+                    "%d runs\n",
+                    game.Size(), level, threads, seconds.front(), Median(seconds), runs);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -343,6 +389,7 @@ int main(int argc, char** argv) {
     uint32_t seed = 1;
     int threads = DefaultSearchThreads();
     bool busy = false, checkAnswers = false;
+    int review = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -366,6 +413,8 @@ int main(int argc, char** argv) {
             busy = true;
         else if (arg == "--check-answers")
             checkAnswers = true;
+        else if (arg == "--review" && hasValue)
+            review = std::clamp(std::atoi(argv[++i]), 1, 100);
         else if (arg == "--list-busy")
             return ListBusy();
         else if (arg == "--seed" && hasValue)
@@ -378,12 +427,14 @@ int main(int argc, char** argv) {
                 "                      [--cap SECONDS] [--no-reference] [--threads N]\n"
                 "       tessaron-bench --busy [--max-level L] [--algo 0-3] [--cap SECONDS] [--threads N]\n"
                 "       tessaron-bench --list-busy\n"
-                "       tessaron-bench --verify POSITIONS [--seed S]\n");
+                "       tessaron-bench --verify POSITIONS [--seed S]\n"
+                "       tessaron-bench --review RUNS [--seed S] [--threads N]\n");
             return 2;
         }
     }
     if (busy) return RunBusy(maxLevel, threads, onlyAlgo, cap);
     if (checkAnswers) return CheckRecordedAnswers(threads);
+    if (review) return RunReview(review, seed, threads);
     return verify ? RunVerify(verify, seed, threads)
                   : RunBenchmark(minLevel, maxLevel, cap, withReference, onlyAlgo, onlySet, threads);
 }

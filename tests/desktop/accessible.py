@@ -3,6 +3,7 @@ through xdotool. Used by the desktop cases written in Python; the desktop comes 
 desktop-env.sh (desktop_start, accessibility_start, game_start)."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -121,6 +122,26 @@ def board_surface():
 def cells():
     """The list of the board's cells, as a screen reader meets it."""
     return next(c for c in children(board_surface()) if role(c) == "list")
+
+
+# A cell's accessible name.
+NAME = re.compile(r"Row (\d), column (\d): (white piece|yellow piece|empty)$")
+
+
+def position():
+    """The board as the cells' names tell it: {(row, col): 0, 1 or 2}."""
+    found = {}
+    for cell in children(cells()):
+        match = NAME.match(cell.get_name())
+        if not match:
+            raise Failure(f"a cell is named {cell.get_name()!r}")
+        found[(int(match[1]), int(match[2]))] = {"white piece": 1, "yellow piece": 2, "empty": 0}[match[3]]
+    return found
+
+
+def focused_cell():
+    return next((c.get_name() for c in children(cells())
+                 if c.get_state_set().contains(Atspi.StateType.FOCUSED)), None)
 
 
 @settled

@@ -2,18 +2,16 @@
 the cells and their names, the focus following the cursor's keys, each move said by the
 status bar and by the focused cell, and a whole game played with keys alone."""
 
-import re
 import sys
 import time
 
-from accessible import (Atspi, Failure, GLib, board, boxes, cells, children, choose, role, run_cases,
-                        wait_for, xdotool)
+from accessible import (NAME, Atspi, Failure, GLib, board, boxes, cells, children, choose, focused_cell, position,
+                        role, run_cases, wait_for, xdotool)
 
 # The cells one move away and two moves away, as row and column differences.
 CLONE = [(0, -1), (0, 1), (-1, 0), (1, 0), (-1, -1), (1, 1)]
 JUMP = [(dr, dc) for dr in range(-2, 3) for dc in range(-2, 3)
         if max(abs(dr), abs(dc), abs(dr - dc)) == 2]
-NAME = re.compile(r"Row (\d), column (\d): (white piece|yellow piece|empty)$")
 
 
 class Heard:
@@ -43,22 +41,6 @@ class Heard:
                 return found
             time.sleep(0.02)
         raise Failure(f"{what}: not heard within {seconds:g} s (heard {self.events[-5:]})")
-
-
-def position():
-    """The board as the cells' names tell it: {(row, col): 0, 1 or 2}."""
-    found = {}
-    for cell in children(cells()):
-        match = NAME.match(cell.get_name())
-        if not match:
-            raise Failure(f"a cell is named {cell.get_name()!r}")
-        found[(int(match[1]), int(match[2]))] = {"white piece": 1, "yellow piece": 2, "empty": 0}[match[3]]
-    return found
-
-
-def focused_cell():
-    return next((c.get_name() for c in children(cells())
-                 if c.get_state_set().contains(Atspi.StateType.FOCUSED)), None)
 
 
 def status():

@@ -1,5 +1,6 @@
 #include "net/CustomSocket.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <ifaddrs.h>
@@ -22,18 +23,20 @@ namespace {
 // The largest payload of one IPv4 UDP datagram.
 constexpr int32_t LargestUdpDatagram = 65507;
 
-// The IPv4 addresses of the interfaces that are up, as "name address" texts.
-QStringList InterfacesUp(bool withLoopback) {
+// The addresses of one family of the interfaces that are up, as "name address" texts.
+QStringList InterfacesUp(bool withLoopback, int family) {
     QStringList found;
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0) return found;
     for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || !(entry->ifa_flags & IFF_UP))
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != family || !(entry->ifa_flags & IFF_UP))
             continue;
         if (!withLoopback && (entry->ifa_flags & IFF_LOOPBACK)) continue;
-        const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
-        found << QString::fromLatin1(entry->ifa_name) + ' ' +
-                     QString::fromLatin1(inet_ntoa(address->sin_addr));
+        const std::optional<SocketAddress> address =
+            AddressFrom(entry->ifa_addr, family == AF_INET ? sizeof(sockaddr_in) : sizeof(sockaddr_in6));
+        if (address)
+            found << QString::fromLatin1(entry->ifa_name) + ' ' +
+                         QString::fromStdString(AddressText(*address));
     }
     freeifaddrs(list);
     return found;
@@ -78,18 +81,8 @@ std::optional<uint16_t> PortNumber(const QString& port, const QByteArray& protoc
     return std::nullopt;
 }
 
-// The IPv4 address of one end of `socket`: its own with getsockname, its peer's with
-// getpeername. Nothing for -1 or when the look-up fails.
-std::optional<sockaddr_in> EndOf(int socket, int (*lookUp)(int, sockaddr*, socklen_t*)) {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    if (socket == -1 || lookUp(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return std::nullopt;
-    return address;
-}
-
-QString PortText(const std::optional<sockaddr_in>& end) {
-    return end ? QString::number(ntohs(end->sin_port)) : QString();
+QString PortText(const std::optional<SocketAddress>& end) {
+    return end ? QString::number(end->Port()) : QString();
 }
 
 } // namespace
@@ -103,9 +96,9 @@ TCustomSocket::TCustomSocket(QObject* Owner)
     const QString kernel =
         uname(&system) == 0 ? QString::fromLatin1(system.sysname) + ' ' + QString::fromLatin1(system.release)
                             : QStringLiteral("Linux");
-    Description = kernel + QStringLiteral(" TCP/IP sockets (IPv4 stream, non-blocking)");
-    const QStringList up = InterfacesUp(true);
-    SystemStatus = up.isEmpty() ? QStringLiteral("Running, no IPv4 interface is up")
+    Description = kernel + QStringLiteral(" TCP/IP sockets (IPv4 and IPv6 stream, non-blocking)");
+    const QStringList up = InterfacesUp(true, AF_INET) + InterfacesUp(true, AF_INET6);
+    SystemStatus = up.isEmpty() ? QStringLiteral("Running, no interface is up")
                                 : QStringLiteral("Running on ") + up.join(QStringLiteral(", "));
     rlimit files{};
     MaxSockets = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < static_cast<rlim_t>(INT32_MAX)
@@ -138,8 +131,14 @@ void TCustomSocket::Notify(int Socket, int Event, int Code) {
             OnData(this, Socket);
         return;
     case SocketEvent::Connect:
+        // A failed connect keeps its socket, in ssConnecting, until Close, unless another
+        // address of the host is tried.
+        if (Code == 0)
+            Ready(Socket);
+        else if (!ConnectFailed(Code))
+            ReportError(Code);
+        return;
     case SocketEvent::Accept:
-        // A failed connect keeps its socket, in ssConnecting, until Close.
         if (Code != 0)
             ReportError(Code);
         else
@@ -169,10 +168,9 @@ QString TCustomSocket::ErrorText() const {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool TCustomSocket::ResolveAddress(const QString& Host, const QString& Port, sockaddr_in& Address,
-                                   QString* PortTextFailure) {
-    Address = sockaddr_in{};
-    Address.sin_family = AF_INET;
+bool TCustomSocket::ResolveAddress(const QString& Host, const QString& Port,
+                                   std::vector<SocketAddress>& Addresses, QString* PortTextFailure) {
+    Addresses.clear();
     const std::optional<QByteArray> protocolName = ProtocolName(Protocol);
     if (!protocolName) {
         ReportError(SocketError::NoData);
@@ -180,16 +178,18 @@ bool TCustomSocket::ResolveAddress(const QString& Host, const QString& Port, soc
     }
     const std::optional<uint16_t> port = PortNumber(Port, *protocolName, PortTextFailure);
     if (!port) return false;
-    Address.sin_port = *port;
 
     const QByteArray host = Host.toLocal8Bit();
-    const in_addr_t dotted = inet_addr(host.constData());
-    if (dotted != INADDR_NONE) {
-        Address.sin_addr.s_addr = dotted;
+    // A dotted address is taken as the IPv4 stack always took it, short forms included.
+    if (const in_addr_t dotted = inet_addr(host.constData()); dotted != INADDR_NONE) {
+        SocketAddress address = AnyAddress(AF_INET, 0);
+        reinterpret_cast<sockaddr_in*>(&address.Storage)->sin_addr.s_addr = dotted;
+        address.SetPort(ntohs(*port));
+        Addresses.push_back(address);
         return true;
     }
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     const int result = getaddrinfo(host.constData(), nullptr, &hints, &found);
@@ -197,20 +197,23 @@ bool TCustomSocket::ResolveAddress(const QString& Host, const QString& Port, soc
         ReportError(result != 0 ? SocketErrorFromLookup(result, errno) : SocketError::HostNotFound);
         return false;
     }
-    Address.sin_addr = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr;
+    for (const addrinfo* entry = found; entry; entry = entry->ai_next)
+        if (std::optional<SocketAddress> address = AddressFrom(entry->ai_addr, entry->ai_addrlen)) {
+            address->SetPort(ntohs(*port));
+            if (std::find(Addresses.begin(), Addresses.end(), *address) == Addresses.end())
+                Addresses.push_back(*address);
+        }
     freeaddrinfo(found);
-    return true;
+    if (Addresses.empty()) ReportError(SocketError::HostNotFound);
+    return !Addresses.empty();
 }
 
-bool TCustomSocket::ResolvePort(const QString& Port, sockaddr_in& Address, QString* PortTextFailure) {
-    Address = sockaddr_in{};
-    Address.sin_family = AF_INET;
+bool TCustomSocket::ResolvePort(const QString& Port, SocketAddress& Address, QString* PortTextFailure) {
     const std::optional<QByteArray> protocolName = ProtocolName(Protocol);
     if (!protocolName) return false;
     const std::optional<uint16_t> port = PortNumber(Port, *protocolName, PortTextFailure);
     if (!port) return false;
-    Address.sin_port = *port;
-    Address.sin_addr.s_addr = htonl(INADDR_ANY);
+    Address = AnyAddress(AF_INET6, ntohs(*port));
     return true;
 }
 
@@ -219,8 +222,8 @@ QString TCustomSocket::LocalPortOf(int Socket) const {
 }
 
 QString TCustomSocket::PeerAddressOf(int Socket) const {
-    const std::optional<sockaddr_in> peer = EndOf(Socket, getpeername);
-    return peer ? QString::fromLatin1(inet_ntoa(peer->sin_addr)) : QString();
+    const std::optional<SocketAddress> peer = EndOf(Socket, getpeername);
+    return peer ? QString::fromStdString(AddressText(*peer)) : QString();
 }
 
 QString TCustomSocket::PeerPortOf(int Socket) const {
@@ -228,10 +231,9 @@ QString TCustomSocket::PeerPortOf(int Socket) const {
 }
 
 bool TCustomSocket::ConnectedToItself(int Socket) const {
-    const std::optional<sockaddr_in> local = EndOf(Socket, getsockname);
-    const std::optional<sockaddr_in> peer = EndOf(Socket, getpeername);
-    return local && peer && local->sin_port == peer->sin_port &&
-           local->sin_addr.s_addr == peer->sin_addr.s_addr;
+    const std::optional<SocketAddress> local = EndOf(Socket, getsockname);
+    const std::optional<SocketAddress> peer = EndOf(Socket, getpeername);
+    return local && peer && *local == *peer;
 }
 
 QString TCustomSocket::LocalHostName() {
@@ -259,22 +261,24 @@ QString TCustomSocket::LocalHostAddress() {
     // Many Linux systems map their own name to 127.0.1.1 or 127.0.0.1, which is no use to
     // an opponent on another machine.
     if (address.isEmpty() || address.startsWith(QLatin1String("127."))) {
-        const QStringList up = InterfacesUp(false);
+        const QStringList up = InterfacesUp(false, AF_INET);
         if (!up.isEmpty()) address = up.first().section(' ', 1);
     }
     return address;
 }
 
-bool TCustomSocket::OpenSocketHandle(int Option) {
+bool TCustomSocket::OpenSocketHandle(int Option, int Family) {
     // Opening again must not leave the previous socket open.
     CloseSocketHandle(SocketHandle, *m_notifications, true);
-    SocketHandle = socket(AF_INET, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    SocketHandle = socket(Family, SocketType | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (SocketHandle == -1) {
         ReportError(SocketErrorFromErrno(errno));
         return false;
     }
     const int on = 1;
-    if (setsockopt(SocketHandle, SOL_SOCKET, Option, &on, sizeof on) != 0) {
+    const int off = 0;
+    if (setsockopt(SocketHandle, SOL_SOCKET, Option, &on, sizeof on) != 0 ||
+        (Family == AF_INET6 && setsockopt(SocketHandle, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off) != 0)) {
         ReportError(SocketErrorFromErrno(errno));
         return false;
     }

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
 
 #include "net/ClientList.h"
+#include "net/SocketAddress.h"
 #include "net/SocketNotifications.h"
 
 // Small socket components for the game's connection: a client that makes one outgoing
@@ -47,7 +49,7 @@ class TCustomSocket : public QObject {
 
     QString Version;
     QString Description;  // the platform's socket service, e.g. the kernel that provides it
-    QString SystemStatus; // whether it is running and on which IPv4 interfaces
+    QString SystemStatus; // whether it is running and on which interfaces, IPv4 and IPv6
     int32_t MaxSockets = 0;
     int32_t MaxUdpDatagram = 0;
     int32_t Protocol = IPPROTO_TCP;
@@ -62,14 +64,15 @@ class TCustomSocket : public QObject {
     void ReportError(int Code);
     QString ErrorText() const;
 
-    // Fills an IPv4 address from a dotted address or host name and a service name or port
-    // number. False when it cannot: a failed look-up is reported through OnError; a port
-    // text that is neither a service nor a port number is not, and its message goes to
-    // *PortTextFailure instead, for the caller to show.
-    bool ResolveAddress(const QString& Host, const QString& Port, sockaddr_in& Address,
+    // The addresses of a host and a service name or port number: a dotted IPv4 address, an
+    // IPv6 address (with its zone, as fe80::1%eth0), or a host name's IPv6 and IPv4 addresses
+    // in the order the resolver gives them. False when there is none: a failed look-up is
+    // reported through OnError; a port text that is neither a service nor a port number is
+    // not, and its message goes to *PortTextFailure instead, for the caller to show.
+    bool ResolveAddress(const QString& Host, const QString& Port, std::vector<SocketAddress>& Addresses,
                         QString* PortTextFailure = nullptr);
-    // The same for a local port on any local address.
-    bool ResolvePort(const QString& Port, sockaddr_in& Address, QString* PortTextFailure = nullptr);
+    // The same for a local port on any local address, IPv6 and IPv4 alike.
+    bool ResolvePort(const QString& Port, SocketAddress& Address, QString* PortTextFailure = nullptr);
 
     QString LocalPortOf(int Socket) const;
     QString PeerAddressOf(int Socket) const;
@@ -108,13 +111,19 @@ class TCustomSocket : public QObject {
     virtual void Ready(int Socket) = 0;
     // The peer of `Socket` has closed the connection, and OnClose has been told.
     virtual void PeerClosed(int Socket) = 0;
+    // A connect has failed with `Code`: true when the component has tried another address
+    // instead, and the failure is not to be reported.
+    virtual bool ConnectFailed(int Code) {
+        (void)Code;
+        return false;
+    }
 
-    // Replaces SocketHandle with a new non-blocking stream socket that has the boolean socket
-    // option `Option` set. It is not watched yet: Linux reports a socket that is neither
-    // connected nor listening as hung up and writable, so a notification asked for before
-    // bind, listen or connect has succeeded would raise a phantom accept or connect. False
+    // Replaces SocketHandle with a new non-blocking stream socket of `Family` that has the
+    // boolean socket option `Option` set; an IPv6 socket takes IPv4 peers too. It is not watched yet: Linux
+    // reports a socket that is neither connected nor listening as hung up and writable, so a notification
+    // asked for before bind, listen or connect has succeeded would raise a phantom accept or connect. False
     // after a failure, which is reported.
-    bool OpenSocketHandle(int Option);
+    bool OpenSocketHandle(int Option, int Family = AF_INET);
     // Asks for `Event` on SocketHandle, once it is listening or connecting. False after a
     // failure, which is reported.
     bool WatchSocketHandle(int Event);

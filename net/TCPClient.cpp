@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 #include "net/SocketErrors.h"
 
@@ -15,20 +16,41 @@ constexpr int LowestLocalPort = 513;
 } // namespace
 
 QString TTCPClient::Connect() {
-    sockaddr_in address{};
     QString portTextFailure;
-    if (!ResolveAddress(Host, Port, address, &portTextFailure)) return portTextFailure;
-
-    if (!OpenSocketHandle(SO_OOBINLINE)) return {};
-    if (Authorized && !BindCountingDown()) return {};
-    if (::connect(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
-        errno != EINPROGRESS && errno != EAGAIN) {
-        // Failed at once: the socket stays unwatched, so nothing can report it as connected.
-        ReportError(SocketErrorFromErrno(errno));
-        return {};
-    }
-    if (WatchSocketHandle(SocketEvent::Connect)) Status = ssConnecting;
+    std::vector<SocketAddress> addresses;
+    if (!ResolveAddress(Host, Port, addresses, &portTextFailure)) return portTextFailure;
+    ConnectTo(std::move(addresses));
     return {};
+}
+
+void TTCPClient::ConnectTo(std::vector<SocketAddress> Addresses) {
+    m_addresses = std::move(Addresses);
+    m_next = 0;
+    ConnectNext();
+}
+
+bool TTCPClient::ConnectNext() {
+    while (m_next < m_addresses.size()) {
+        const SocketAddress& address = m_addresses[m_next++];
+        if (!OpenSocketHandle(SO_OOBINLINE, address.Family())) return false;
+        // The authorized local ports are a convention of IPv4 hosts.
+        if (Authorized && address.Family() == AF_INET && !BindCountingDown()) return false;
+        if (::connect(SocketHandle, address.Raw(), address.Length) == 0 || errno == EINPROGRESS ||
+            errno == EAGAIN) {
+            if (!WatchSocketHandle(SocketEvent::Connect)) return false;
+            Status = ssConnecting;
+            return true;
+        }
+        // Failed at once: the socket stays unwatched, so nothing can report it as connected.
+        // The next address is tried; the last one's failure is the one reported.
+        const int code = SocketErrorFromErrno(errno);
+        if (m_next == m_addresses.size()) ReportError(code);
+    }
+    return false;
+}
+
+bool TTCPClient::ConnectFailed(int) {
+    return m_next < m_addresses.size() && ConnectNext();
 }
 
 // Binds the highest free local port from 1024 down to 513. A port in use, or one this user
@@ -36,11 +58,8 @@ QString TTCPClient::Connect() {
 // chooses the port at connect time. False after any other failure, which is reported.
 bool TTCPClient::BindCountingDown() {
     for (int port = HighestLocalPort; port >= LowestLocalPort; --port) {
-        sockaddr_in local{};
-        local.sin_family = AF_INET;
-        local.sin_port = htons(static_cast<uint16_t>(port));
-        local.sin_addr.s_addr = htonl(INADDR_ANY);
-        if (bind(SocketHandle, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0) return true;
+        const SocketAddress local = AnyAddress(AF_INET, static_cast<uint16_t>(port));
+        if (bind(SocketHandle, local.Raw(), local.Length) == 0) return true;
         const int code = SocketErrorFromErrno(errno);
         if (code != SocketError::AddressInUse && code != SocketError::PermissionDenied) {
             ReportError(code);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include "net/SocketErrors.h"
 
@@ -10,16 +11,19 @@ constexpr int ListenBacklog = 5;
 }
 
 QString TTCPServer::Listen() {
-    sockaddr_in address{};
+    SocketAddress address;
     QString portTextFailure;
     if (!ResolvePort(Port, address, &portTextFailure)) return portTextFailure;
 
     // Listening again replaces the listening socket; accepted clients stay. Without
     // SO_REUSEADDR a port whose last connections are still in TIME_WAIT could not be
-    // listened on again for a minute after the program closed it.
-    if (!OpenSocketHandle(SO_REUSEADDR)) return {};
-    if (bind(SocketHandle, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        listen(SocketHandle, ListenBacklog) != 0) {
+    // listened on again for a minute after the program closed it. One IPv6 socket takes
+    // callers of both families; a system without IPv6 listens on IPv4 alone.
+    const int probe = socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (probe == -1) address = AnyAddress(AF_INET, address.Port());
+    if (probe != -1) close(probe);
+    if (!OpenSocketHandle(SO_REUSEADDR, address.Family())) return {};
+    if (bind(SocketHandle, address.Raw(), address.Length) != 0 || listen(SocketHandle, ListenBacklog) != 0) {
         // The socket stays unwatched: an accept on it would fail and hide this error.
         ReportError(SocketErrorFromErrno(errno));
         return {};

@@ -110,6 +110,25 @@ class NetworkPlay : public testing::Test {
     QString port;
 };
 
+// The listening copy takes an IPv6 caller on the same port as IPv4 ones, and each copy names
+// the other by its IPv6 address.
+TEST_F(NetworkPlay, TwoCopiesPlayOverIPv6) {
+    Listen();
+    client.Open("::1", port, "");
+    EXPECT_EQ(clientHost.Status(), "Trying to connect to ::1 at port " + port);
+    ASSERT_TRUE(WaitUntil([&] { return clientHost.MenusConnected && serverHost.MenusConnected; }));
+    const QString localPort = client.TCPClient1.LocalPortOf(client.TCPClient1.SocketHandle);
+    EXPECT_EQ(serverHost.Status(), "Connection accepted for ::1 on port " + localPort);
+    for (int turn = 0; turn < 2; ++turn) {
+        FakeHost& mover = turn == 0 ? serverHost : clientHost;
+        FakeHost& other = turn == 0 ? clientHost : serverHost;
+        ASSERT_TRUE(PlayLocalMove(turn == 0 ? server : client, mover,
+                                  FirstLegalMove(mover.Grid, mover.Current, true)));
+        ASSERT_TRUE(WaitUntil([&] { return other.Current == mover.Current; })) << "turn " << turn;
+        EXPECT_EQ(other.Grid, mover.Grid) << "turn " << turn;
+    }
+}
+
 TEST_F(NetworkPlay, TwoCopiesPlayMovesBothWaysInStep) {
     Listen();
     ConnectClient(client, clientHost);

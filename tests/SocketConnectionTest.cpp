@@ -116,6 +116,46 @@ TEST_F(Connection, SecondClientCanBeDroppedWhileTheFirstGoesOn) {
     EXPECT_EQ(client.Status, ssConnected);
 }
 
+// A host with an IPv6 and an IPv4 address reaches a listener of either family alone: an
+// address that refuses is passed over for the next one, in their order.
+TEST(HostAddresses, EachIsTriedInTurnUntilOneAnswers) {
+    for (const int family : {AF_INET, AF_INET6}) {
+        const bool v6 = family == AF_INET6;
+        const int listener = socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        ASSERT_NE(listener, -1);
+        const int on = 1;
+        if (v6) setsockopt(listener, IPPROTO_IPV6, IPV6_V6ONLY, &on, sizeof on);
+        SocketAddress loopback = AnyAddress(family, 0);
+        if (v6)
+            reinterpret_cast<sockaddr_in6*>(&loopback.Storage)->sin6_addr = in6addr_loopback;
+        else
+            reinterpret_cast<sockaddr_in*>(&loopback.Storage)->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(bind(listener, loopback.Raw(), loopback.Length), 0);
+        ASSERT_EQ(listen(listener, 1), 0);
+        const uint16_t port = EndOf(listener, getsockname)->Port();
+        // The other family's loopback at that port refuses; it comes first.
+        TTCPClient resolver;
+        std::vector<SocketAddress> refusing, answering;
+        ASSERT_TRUE(resolver.ResolveAddress(v6 ? "127.0.0.1" : "::1", QString::number(port), refusing));
+        ASSERT_TRUE(resolver.ResolveAddress(v6 ? "::1" : "127.0.0.1", QString::number(port), answering));
+        TTCPClient client;
+        EventLog log;
+        log.Watch(client);
+        client.ConnectTo({refusing[0], answering[0]});
+        ASSERT_TRUE(WaitUntil([&] { return !log.Connected.empty() || !log.Errors.empty(); })) << family;
+        EXPECT_TRUE(log.Errors.empty()) << "family " << family << ": the refusal was reported";
+        EXPECT_EQ(client.PeerAddressOf(client.SocketHandle), v6 ? "::1" : "127.0.0.1");
+        client.Close();
+        // Both refusing: the last refusal is reported, once.
+        client.ConnectTo({refusing[0], refusing[0]});
+        ASSERT_TRUE(WaitUntil([&] { return !log.Errors.empty(); }));
+        RunEventsFor(50);
+        EXPECT_EQ(log.Errors, std::vector<int>{10061});
+        client.Close();
+        close(listener);
+    }
+}
+
 TEST(Refusal, ConnectionRefusedIsReportedAndTheSocketKeptUntilClose) {
     TTCPClient client;
     EventLog log;

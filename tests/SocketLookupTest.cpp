@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <functional>
@@ -9,21 +10,33 @@
 
 namespace {
 
-TEST(ResolveAddress, TakesDottedAddressesAndPortNumbers) {
+TEST(ResolveAddress, TakesDottedAndIPv6AddressesHostNamesAndPortNumbers) {
     TTCPClient client;
     EventLog log;
     log.Watch(client);
-    sockaddr_in address{};
-    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "1024", address));
-    EXPECT_EQ(address.sin_family, AF_INET);
-    EXPECT_EQ(address.sin_port, htons(1024));
-    EXPECT_EQ(address.sin_addr.s_addr, htonl(INADDR_LOOPBACK));
-    ASSERT_TRUE(client.ResolveAddress("localhost", "65535", address));
-    EXPECT_EQ(address.sin_addr.s_addr, htonl(INADDR_LOOPBACK));
-    EXPECT_EQ(address.sin_port, htons(65535));
+    std::vector<SocketAddress> addresses;
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "1024", addresses));
+    ASSERT_EQ(addresses.size(), 1u);
+    EXPECT_EQ(addresses[0].Family(), AF_INET);
+    EXPECT_EQ(addresses[0].Port(), 1024);
+    EXPECT_EQ(AddressText(addresses[0]), "127.0.0.1");
+    ASSERT_TRUE(client.ResolveAddress("::1", "1024", addresses));
+    ASSERT_EQ(addresses.size(), 1u);
+    EXPECT_EQ(addresses[0].Family(), AF_INET6);
+    EXPECT_EQ(AddressText(addresses[0]), "::1");
+    ASSERT_TRUE(client.ResolveAddress("fe80::1%lo", "1024", addresses));
+    EXPECT_EQ(AddressText(addresses[0]), "fe80::1%lo") << "the zone is kept";
+    // A host name gives every address of it, each once, in the resolver's order.
+    ASSERT_TRUE(client.ResolveAddress("localhost", "65535", addresses));
+    ASSERT_FALSE(addresses.empty());
+    for (const SocketAddress& address : addresses) {
+        EXPECT_TRUE(AddressText(address) == "127.0.0.1" || AddressText(address) == "::1")
+            << AddressText(address);
+        EXPECT_EQ(address.Port(), 65535);
+    }
     // Leading blanks, a sign and leading zeros are part of a port number.
-    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", " \t+01024", address));
-    EXPECT_EQ(address.sin_port, htons(1024));
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", " \t+01024", addresses));
+    EXPECT_EQ(addresses[0].Port(), 1024);
     EXPECT_TRUE(log.Errors.empty());
 }
 
@@ -31,9 +44,9 @@ TEST(ResolveAddress, TakesServiceNames) {
     const servent* http = getservbyname("http", "tcp");
     if (!http) GTEST_SKIP() << "no services database";
     TTCPClient client;
-    sockaddr_in address{};
-    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "http", address));
-    EXPECT_EQ(ntohs(address.sin_port), 80);
+    std::vector<SocketAddress> addresses;
+    ASSERT_TRUE(client.ResolveAddress("127.0.0.1", "http", addresses));
+    EXPECT_EQ(addresses[0].Port(), 80);
 }
 
 TEST(ResolveAddress, PortTextThatIsNeitherIsTheCallersFailure) {
@@ -52,9 +65,10 @@ TEST(ResolveAddress, PortTextThatIsNeitherIsTheCallersFailure) {
     EventLog log;
     log.Watch(client);
     for (const auto& [port, message] : cases) {
-        sockaddr_in address{};
+        std::vector<SocketAddress> addresses;
+        SocketAddress address;
         QString failure;
-        EXPECT_FALSE(client.ResolveAddress("127.0.0.1", port, address, &failure)) << port.toStdString();
+        EXPECT_FALSE(client.ResolveAddress("127.0.0.1", port, addresses, &failure)) << port.toStdString();
         EXPECT_EQ(failure, message);
         failure.clear();
         EXPECT_FALSE(client.ResolvePort(port, address, &failure));
@@ -113,8 +127,14 @@ TEST(Lookups, DescribeThisMachine) {
     const QString address = client.LocalHostAddress();
     in_addr parsed{};
     EXPECT_EQ(inet_pton(AF_INET, address.toLatin1().constData(), &parsed), 1) << address.toStdString();
-    // A machine with a network interface besides the loopback names that interface's address.
-    if (client.SystemStatus.count(',') > 0) {
+    // The interfaces' IPv6 addresses are listed too.
+    EXPECT_TRUE(client.SystemStatus.contains(" ::1")) << client.SystemStatus.toStdString();
+    // A machine with an IPv4 interface besides the loopback names that interface's address.
+    const QStringList up = client.SystemStatus.mid(QString("Running on ").size()).split(", ");
+    if (std::any_of(up.begin(), up.end(), [](const QString& entry) {
+            const QString address = entry.section(' ', 1);
+            return address.contains('.') && !address.startsWith("127.");
+        })) {
         EXPECT_FALSE(address.startsWith("127.")) << address.toStdString();
     }
 }

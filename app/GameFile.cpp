@@ -1,18 +1,16 @@
 #include "app/GameFile.h"
 
 #include "app/SavedGameFile.h"
+#include "app/settings/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString WriteGameFile(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return QString("Cannot write %1: %2").arg(path, file.errorString());
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit())
-        return QString("Cannot write %1: %2").arg(path, file.errorString());
-    return {};
+    const std::string failure = ReplaceWholeFile(QFile::encodeName(path).toStdString(), text);
+    return failure.empty()
+               ? QString()
+               : QString("Cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure.c_str()));
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {

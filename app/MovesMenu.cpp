@@ -300,8 +300,13 @@ void TMovesMenu::KeepForResume() {
     if (file.empty()) return;
     const QString path = QString::fromStdString(file.string());
     if (m_host.Players().NetworkRole == 0 && m_game.Running && m_game.RecordFollows()) {
-        // Kept like the settings: a fresh file replaces the old one only when complete.
-        WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
+        // Kept like the settings: a fresh file replaces the old one only when complete. A full
+        // disk is told, as for the settings: closing goes on, the game kept before stays.
+        const QString failure =
+            WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
+        if (!failure.isEmpty())
+            m_platform.ShowMessage("Tessaron",
+                                   "The unfinished game could not be kept for Resume Last Game.\n" + failure);
     } else if (m_playedLocally) {
         QFile::remove(path);
     }

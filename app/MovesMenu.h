@@ -50,9 +50,9 @@ class TMovesMenu final : public QObject {
     // The directory of the settings file: an unfinished game is kept there at close.
     void SetStoreDirectory(const std::filesystem::path& directory);
     std::filesystem::path LastGameFile() const;
-    // At close: keeps an unfinished local game for Resume Last Game. When this run played a
-    // local game and none is unfinished, the kept one is forgotten; a run that played no
-    // game leaves it for the next.
+    // At close: keeps an unfinished local game for Resume Last Game, or says in a box why it
+    // could not. When this run played a local game and none is unfinished, the kept one is
+    // forgotten; a run that played no game leaves it for the next.
     void KeepForResume();
 
     bool ShowLastMove() const;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -442,16 +443,55 @@ TEST_F(ProfileTest, FirstRunThatCannotSaveReportsTheFirstValue) {
     EXPECT_EQ(ReadFile(m_dir.Path() / "Tessaron"), "a file where the directory should be");
 }
 
+// A settings folder the player may not write: the save is refused with the value's message
+// and the file there is kept. Root passes permission bits, so as root the save is made by a
+// child that has given up root first.
 TEST_F(ProfileTest, SaveIntoReadOnlyDirectoryKeepsTheOldFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     WriteFile(File(), FileWith(StoredLines()));
     const std::string before = ReadFile(File());
     TProfile profile(File());
     ProfileState state;
     profile.CreateEnv(state);
-    fs::permissions(File().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(profile.WriteEnv(state), SettingsError);
+    state.HostClient = "another.host";
+    const auto readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(m_dir.Path(), readable | fs::perms::owner_write);
+    fs::permissions(File().parent_path(), readable);
+    std::string error;
+    if (::geteuid() != 0) {
+        try {
+            profile.WriteEnv(state);
+        } catch (const SettingsError& e) {
+            error = e.what();
+        }
+    } else {
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            ::close(pipeEnds[0]);
+            std::string said = "still root";
+            if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+                said = "saved";
+                try {
+                    profile.WriteEnv(state);
+                } catch (const SettingsError& e) {
+                    said = e.what();
+                }
+            }
+            (void)!::write(pipeEnds[1], said.data(), said.size());
+            ::_exit(0);
+        }
+        ::close(pipeEnds[1]);
+        char buffer[256] = {};
+        (void)!::read(pipeEnds[0], buffer, sizeof buffer - 1);
+        ::close(pipeEnds[0]);
+        ::waitpid(child, nullptr, 0);
+        error = buffer;
+    }
     fs::permissions(File().parent_path(), fs::perms::owner_all);
+    EXPECT_EQ(error, "Failed to set data for 'Type1'");
     EXPECT_EQ(ReadFile(File()), before);
 }
 

@@ -1,5 +1,7 @@
 #include "app/settings/SettingsRegistry.h"
 
+#include "app/settings/WholeFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,16 +25,6 @@ std::string SectionOf(std::string_view key) {
     while (!key.empty() && key.front() == '\\')
         key.remove_prefix(1);
     return "HKEY_CURRENT_USER\\" + std::string(key);
-}
-
-bool WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        text.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
 }
 
 } // namespace
@@ -178,36 +170,6 @@ void SettingsRegistry::SaveOrThrow() {
 }
 
 bool SettingsRegistry::Save() const {
-    if (m_unreadable) return false;
-    std::error_code ec;
-    fs::path target = m_file;
-    // Keep a symbolic link (settings kept with a person's dotfiles) and replace its target.
-    if (fs::is_symlink(m_file, ec)) {
-        const fs::path resolved = fs::weakly_canonical(m_file, ec);
-        if (!ec) target = resolved;
-    }
-    fs::path directory = target.parent_path();
-    if (directory.empty()) directory = ".";
-    fs::create_directories(directory, ec);
-
-    std::string temporary = (directory / (target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, m_document.Serialize());
-    struct stat old {};
-    if (ok && ::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // Make the rename itself durable.
-    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+    // The settings folder is made on the first run.
+    return !m_unreadable && ReplaceWholeFile(m_file, m_document.Serialize(), true).empty();
 }

@@ -39,6 +39,13 @@ void BoardView::Attach(BoardSurface* surface) {
     };
 }
 
+BoardView::~BoardView() {
+    if (!m_surface) return;
+    m_surface->Reading = nullptr;
+    m_surface->PressedAt = nullptr;
+    m_surface->FocusChanged = nullptr;
+}
+
 // Geometry.
 
 bool BoardView::Relayout(int hexSize, int shift) {

@@ -44,6 +44,12 @@ class BoardView final : private BoardReading {
     std::function<void(const char* soundFile)> RequestSound;
     std::function<void(PieceObject*)> OnPieceClicked;
 
+    BoardView() = default;
+    // The surface may outlive the view (its window deletes it later): it is told to ask no more.
+    ~BoardView() override;
+    BoardView(const BoardView&) = delete;
+    BoardView& operator=(const BoardView&) = delete;
+
     // Creates the score captions and the markers on the surface; the surface owns them.
     void Attach(BoardSurface* surface);
     BoardSurface* surface() const { return m_surface; }

@@ -69,11 +69,13 @@ TEST_F(Review, TheGraphAndTheListShowTheSearchsReviewOfEveryMove) {
     // The points stand at the values: higher for white, on the axis at 0.
     const ReviewGraph& graph = *list().Graph;
     for (std::size_t a = 1; a <= Opening.size(); ++a) {
-        if (found[a - 1]->WhiteValue() == 0)
+        if (found[a - 1]->WhiteValue() == 0) {
             EXPECT_DOUBLE_EQ(graph.PointOf(a).y(), QRectF(graph.rect()).center().y()) << "on the axis";
+        }
         for (std::size_t b = 1; b <= Opening.size(); ++b) {
-            if (found[a - 1]->WhiteValue() > found[b - 1]->WhiteValue())
+            if (found[a - 1]->WhiteValue() > found[b - 1]->WhiteValue()) {
                 EXPECT_LT(graph.PointOf(a).y(), graph.PointOf(b).y()) << a << " above " << b;
+            }
         }
     }
     EXPECT_TRUE(list().Summary->text().startsWith("White: average loss "));

@@ -54,10 +54,12 @@ def game_alive():
 
 
 def application():
+    """The game's application on the bus: the one of GAME_PID when two copies run."""
     desktop = Atspi.get_desktop(0)
+    wanted = int(os.environ["GAME_PID"]) if os.environ.get("GAME_PID") else None
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
-        if app is not None and app.get_name() == "tessaron":
+        if app is not None and app.get_name() == "tessaron" and (wanted is None or app.get_process_id() == wanted):
             return app
     return None
 

@@ -1,0 +1,259 @@
+"""Games in a row on the real program, with what the process holds measured between them: the
+computers' games of tools/long-run, and network games between two copies."""
+
+import os
+import random
+import subprocess
+import sys
+import time
+
+import accessible
+from accessible import Failure, boxes, choose, game_alive, wait_for, xdotool
+
+LAYOUTS = ["Standard", "American", "Swedish"]
+
+
+def held(pid):
+    """Resident memory in KiB, open descriptors and threads of a process."""
+    with open(f"/proc/{pid}/status") as status:
+        fields = dict(line.split(":", 1) for line in status)
+    return (int(fields["VmRSS"].split()[0]), len(os.listdir(f"/proc/{pid}/fd")), int(fields["Threads"]))
+
+
+def start_game(settings):
+    """Starts the program with its own settings; its process id."""
+    config = os.path.join(os.environ["DESKTOP_TMP"], f"config-{len(os.listdir(os.environ['DESKTOP_TMP']))}")
+    os.makedirs(os.path.join(config, "Tessaron"))
+    with open(os.path.join(config, "Tessaron", "registry.reg"), "w") as registry:
+        registry.write("[HKEY_CURRENT_USER\\Software\\Tessaron]\n" + settings)
+    log = open(os.path.join(os.environ["DESKTOP_TMP"], f"game-{os.getpid()}-{time.monotonic_ns()}.log"), "w")
+    game = subprocess.Popen([os.environ["TESSARON_BIN"]], cwd=os.environ["TESSARON_ASSETS"], stdout=log,
+                            stderr=subprocess.STDOUT, env=dict(os.environ, XDG_CONFIG_HOME=config))
+    return game
+
+
+def result_box():
+    return next((texts for title, texts, _ in boxes() if title == "Results:"), None)
+
+
+def computers_games(count):
+    """Each game is opened from a file naming its layout and two computers at a level from 0
+    to 3; the computers play it to its result, and between games the player looks back."""
+    settings = "".join(f'"{name}"=dword:{value:08x}\n' for name, value in
+                       [("Type1", 1), ("Type2", 1), ("Level1", 0), ("Level2", 0), ("Algo1", 2), ("Algo2", 3),
+                        ("Branch1", 5), ("Branch2", 5), ("Sound", 0), ("Board", 1)])
+    settings += '"HostClient"="127.0.0.1"\n"PortClient"="1024"\n"PortServer"="1024"\n'
+    game = start_game(settings)
+    os.environ["GAME_PID"] = str(game.pid)
+    wait_for("the main window", accessible.main_window, seconds=30)
+    folder = os.path.join(os.environ["DESKTOP_TMP"], "games")
+    os.makedirs(folder, exist_ok=True)
+    figures = {}
+    started = time.monotonic()
+    for number in range(1, count + 1):
+        level, layout = (number - 1) % 4, LAYOUTS[(number - 1) % 3]
+        start = os.path.join(folder, f"start-{number}.tgame")
+        with open(start, "w") as opening:
+            opening.write(f"Tessaron game 1\nlayout {layout}\n"
+                          f"player 1 Computer level {level} branch 5 algorithm Alpha-Beta\n"
+                          f"player 2 Computer level {level} branch 5 algorithm Home Made\nmoves\nend\n")
+        xdotool("key", "ctrl+o")
+        wait_for("the Open Game dialog", lambda: any(t == "Open Game" for t, _, _ in boxes()))
+        time.sleep(0.3)
+        xdotool("type", start)
+        xdotool("key", "Return")
+        texts = wait_for(f"the result of game {number}", result_box, seconds=600)
+        xdotool("key", "Return")
+        wait_for("the result box closed", lambda: not result_box())
+        # Looking back: the final position, the moves, a hint, and the game saved.
+        xdotool("key", "ctrl+z")
+        xdotool("key", "ctrl+y")
+        choose("Moves", "Move List")
+        time.sleep(0.5)
+        choose("Moves", "Move List")
+        xdotool("key", "h")
+        xdotool("key", "ctrl+s")
+        wait_for("the Save Game dialog", lambda: any(t == "Save Game" for t, _, _ in boxes()))
+        time.sleep(0.3)
+        xdotool("type", os.path.join(folder, f"saved-{number}.tgame"))
+        xdotool("key", "Return")
+        wait_for(f"game {number} saved", lambda: os.path.exists(os.path.join(folder, f"saved-{number}.tgame")))
+        if not game_alive():
+            raise Failure(f"the program ended after game {number}")
+        figures[number] = held(game.pid)
+        print(f"game {number:3} {layout:8} level {level}: {' '.join(texts)[:40]:40} "
+              f"rss {figures[number][0]} KiB, {figures[number][1]} descriptors, {figures[number][2]} threads, "
+              f"{time.monotonic() - started:.0f} s", flush=True)
+    game.terminate()
+    game.wait(30)
+    first = figures[min(10, count)]
+    last = figures[count]
+    grown = last[0] - first[0]
+    print(f"after game {min(10, count)}: {first[0]} KiB, {first[1]} descriptors, {first[2]} threads; "
+          f"after game {count}: {last[0]} KiB ({grown:+d}), {last[1]} descriptors, {last[2]} threads")
+    if grown > 2048:
+        raise Failure(f"the resident memory grew by {grown} KiB from game {min(10, count)} to game {count}")
+    if last[1:] != first[1:]:
+        raise Failure(f"descriptors and threads {first[1:]} after game {min(10, count)}, {last[1:]} at the end")
+    return f"{count} games"
+
+
+NEIGHBOURS = [(0, -1), (0, 1), (-1, 0), (1, 0), (-1, -1), (1, 1)]
+JUMPS = [(dr, dc) for dr in range(-2, 3) for dc in range(-2, 3) if max(abs(dr), abs(dc), abs(dr - dc)) == 2]
+STANDARD = {1: [(3, 7), (4, 7), (5, 7), (4, 8), (5, 8), (6, 8), (5, 9), (6, 9), (7, 9)],
+            2: [(3, 1), (4, 1), (5, 1), (4, 2), (5, 2), (6, 2), (5, 3), (6, 3), (7, 3)]}
+
+
+def start_position():
+    cells = {(r, c): 0 for r in range(1, 10) for c in range(1, 10) if abs(r - c) <= 4}
+    for hole in [(3, 4), (5, 5), (7, 6)]:
+        del cells[hole]
+    for player, places in STANDARD.items():
+        for place in places:
+            cells[place] = player
+    return cells
+
+
+def moves_of(cells, side):
+    return [((r, c), (r + dr, c + dc), clone) for (r, c), owner in cells.items() if owner == side
+            for clone, offsets in ((True, NEIGHBOURS), (False, JUMPS)) for dr, dc in offsets
+            if cells.get((r + dr, c + dc)) == 0]
+
+
+def played(cells, move, side):
+    (source, target, clone) = move
+    after = dict(cells)
+    if not clone:
+        after[source] = 0
+    after[target] = side
+    for dr, dc in NEIGHBOURS:
+        if after.get((target[0] + dr, target[1] + dc)) == 3 - side:
+            after[(target[0] + dr, target[1] + dc)] = side
+    return after
+
+
+class Copy:
+    """One copy of the program in the network games, and the player at it."""
+
+    def __init__(self, settings):
+        self.settings = settings
+        self.start()
+
+    def start(self):
+        self.game = start_game(self.settings)
+        self.use()
+        wait_for("a main window", accessible.main_window, seconds=30)
+        self.window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.game.pid), "--name",
+                                      "^Tessaron 2\\.2$"], capture_output=True, text=True).stdout.split()[0]
+
+    def use(self):
+        os.environ["GAME_PID"] = str(self.game.pid)
+
+    def act(self, *keys):
+        self.use()
+        xdotool("windowactivate", "--sync", self.window)
+        xdotool("key", "--delay", "40", *keys)
+
+    def choose(self, title, item):
+        self.use()
+        xdotool("windowactivate", "--sync", self.window)
+        choose(title, item)
+
+    def position(self):
+        self.use()
+        return accessible.position()
+
+    def status(self):
+        self.use()
+        return accessible.status_text() or ""
+
+    def result(self):
+        self.use()
+        return result_box()
+
+    def kill(self):
+        self.game.kill()
+        self.game.wait()
+
+
+def network_games(count, seed=1):
+    """Two copies play in turn, each move checked on both boards against the rules; one game
+    in three is cut short by a Disconnect or by killing the connecting copy."""
+    chooser = random.Random(seed)
+    port = 20000 + os.getpid() % 20000
+    common = "".join(f'"{name}"=dword:{value:08x}\n' for name, value in
+                     [("Level1", 0), ("Level2", 0), ("Algo1", 2), ("Algo2", 2), ("Branch1", 5), ("Branch2", 5),
+                      ("Sound", 0), ("Board", 1)])
+    ends = f'"HostClient"="127.0.0.1"\n"PortClient"="{port}"\n"PortServer"="{port}"\n'
+    listener = Copy(f'"Type1"=dword:00000003\n"Type2"=dword:00000001\n' + common + ends)
+    caller = Copy(f'"Type1"=dword:00000001\n"Type2"=dword:00000003\n' + common + ends)
+    counts = []
+    for number in range(1, count + 1):
+        listener.choose("Game", "Start")
+        wait_for("the listening copy", lambda: "Listening" in listener.status())
+        caller.choose("Game", "Start")
+        cells = start_position()
+        wait_for("the layout on both", lambda: listener.position() == cells and caller.position() == cells, 20)
+        cut = chooser.randrange(3) == 0
+        cut_at = chooser.randrange(1, 12)
+        how = "played out"
+        side = 1
+        for ply in range(1, 400):
+            options = moves_of(cells, side)
+            if not options:
+                break
+            move = max(options, key=lambda m: (sum(cells.get((m[1][0] + dr, m[1][1] + dc)) == 3 - side
+                                                   for dr, dc in NEIGHBOURS), m[2], chooser.random()))
+            (fr, fc), (tr, tc), _ = move
+            (listener if side == 1 else caller).act(str(fr), str(fc), str(tr), str(tc))
+            cells = played(cells, move, side)
+            wait_for(f"game {number}, move {ply} on both boards",
+                     lambda: listener.position() == cells and caller.position() == cells, 20)
+            side = 3 - side
+            if cut and ply == cut_at:
+                how = chooser.choice(["disconnect", "kill"])
+                break
+            if listener.result() or caller.result():
+                break
+        if how == "kill":
+            caller.kill()
+            wait_for("the hang-up seen", lambda: listener.position() == {c: 0 for c in cells} or listener.result(), 20)
+            if listener.result():
+                listener.act("Return")
+            caller.start()
+        else:
+            for copy in (listener, caller):
+                if wait_for_result(copy, how == "played out"):
+                    copy.act("Return")
+            listener.choose("Game", "Disconnect")
+            wait_for("both disconnected", lambda: "Not Connected" in caller.status() or caller.status() == "", 20)
+        figures = held(listener.game.pid)
+        counts.append(figures)
+        print(f"network game {number:3}: {how:10} rss {figures[0]} KiB, {figures[1]} descriptors, "
+              f"{figures[2]} threads", flush=True)
+    first, last = counts[0], counts[-1]
+    if last[1] != first[1]:
+        raise Failure(f"the listening copy holds {last[1]} descriptors after the games, {first[1]} after the first")
+    listener.kill()
+    caller.kill()
+    return f"{count} network games"
+
+
+def wait_for_result(copy, expected):
+    if not expected:
+        return copy.result()
+    return wait_for("the result box", copy.result, 30)
+
+
+if __name__ == "__main__":
+    games = int(os.environ.get("GAMES", "100"))
+    network = int(os.environ.get("NETWORK_GAMES", "50"))
+    failed = 0
+    for name, run in [("computers' games", lambda: computers_games(games)),
+                      ("network games", lambda: network_games(network))]:
+        try:
+            print(f"ok   {name}: {run()}", flush=True)
+        except Failure as failure:
+            failed += 1
+            print(f"FAIL {name}: {failure}", flush=True)
+    sys.exit(1 if failed else 0)

@@ -47,12 +47,15 @@ inline constexpr int MinReviewLevel = 1;
 inline constexpr int MaxReviewLevel = 8;
 
 // The searches of a review, kept per position and level: a game reviewed again, or a position
-// met twice, is searched once. Not thread-safe: one reviewer uses it at a time.
+// met twice, is searched once. Its owner bounds it (a new game, a new set). Not thread-safe:
+// one reviewer uses it at a time.
 class ReviewSearches {
   public:
     explicit ReviewSearches(EngineKind engine = EngineKind::Fast) : m_engine(engine) {}
     // The Complete search's outcome; nothing when `stop` asked to stop first.
     std::optional<SearchOutcome> Search(const GamePosition& position, int level, SearchProgress* stop);
+    // How many searches are kept.
+    std::size_t Size() const { return m_found.size(); }
 
   private:
     using Key = std::pair<std::vector<int32_t>, int>; // cells, side to move and level

@@ -41,6 +41,16 @@ void GameAnalysis::Review(const GameRecord& record, int level) {
         positions.push_back(record.At(ply));
     if (record.Moves() == m_moves && positions == m_positions && level == m_level) return;
     Stop();
+    // The searches kept serve the game under review: another game (another start, or other
+    // moves than the ones reviewed) starts afresh, so hours of play keep one game's worth.
+    const bool sameGame =
+        !m_reviewedPositions.empty() && !positions.empty() &&
+        positions.front() == m_reviewedPositions.front() &&
+        std::equal(positions.begin(),
+                   positions.begin() + std::min(positions.size(), m_reviewedPositions.size()),
+                   m_reviewedPositions.begin());
+    if (!sameGame) m_searches = std::make_shared<ReviewSearches>();
+    if (!positions.empty()) m_reviewedPositions = positions;
     m_moves = record.Moves();
     m_positions = std::move(positions);
     m_level = level;

@@ -29,6 +29,8 @@ class GameAnalysis final : public QObject {
     // One entry a move of the last record given, filled in as the moves are reviewed.
     const std::vector<std::optional<MoveReview>>& reviews() const { return m_reviews; }
     bool Finished() const;
+    // How many searches are kept for the game under review.
+    std::size_t KeptSearches() const { return m_searches->Size(); }
 
     // Called on the window thread after each move reviewed.
     std::function<void()> OnChanged;
@@ -41,6 +43,8 @@ class GameAnalysis final : public QObject {
     std::vector<GamePosition> m_positions;
     int m_level = 0;
     std::vector<std::optional<MoveReview>> m_reviews;
+    // The positions of the game last reviewed: Stop forgets m_positions, not this.
+    std::vector<GamePosition> m_reviewedPositions;
     // The searches outlive every run; each run is the only one to use them while it lasts.
     std::shared_ptr<ReviewSearches> m_searches = std::make_shared<ReviewSearches>();
     std::shared_ptr<Run> m_run;

@@ -11,6 +11,7 @@
 #include "app/MovesMenu.h"
 #include "app/ReviewGraph.h"
 #include "rules/Layouts.h"
+#include "rules/LegalMoves.h"
 #include "rules/MoveNotation.h"
 #include "tests/WindowTestSupport.h"
 
@@ -93,6 +94,23 @@ TEST_F(Review, TheGraphAndTheListShowTheSearchsReviewOfEveryMove) {
     ASSERT_TRUE(ReviewDone());
     EXPECT_EQ(moves().analysis()->reviews()[0]->BestValue,
               ReviewMove(searches, record.At(0), Opening[0], 2)->BestValue);
+}
+
+// Hours of play review game after game: the searches kept are those of the game on show, not
+// of every game since the program started.
+TEST_F(Review, TheSearchesKeptAreTheGameOnShows) {
+    PlayOpening(Opening);
+    moves().MoveList1->trigger();
+    ASSERT_TRUE(ReviewDone());
+    EXPECT_EQ(moves().analysis()->KeptSearches(), 2 * Opening.size());
+    PlayByMouse(LegalMoves(CopyToValueGrid(form->board()), 1).front()); // the same game goes on
+    ASSERT_TRUE(ReviewDone());
+    EXPECT_EQ(moves().analysis()->KeptSearches(), 2 * Opening.size() + 2);
+    form->Start1Click(); // another game
+    PlayByMouse({5, 7, 5, 6, true});
+    PlayByMouse({3, 1, 3, 2, true});
+    ASSERT_TRUE(ReviewDone());
+    EXPECT_EQ(moves().analysis()->KeptSearches(), 4u);
 }
 
 TEST_F(Review, ReplayPlaysTheGameAgainAndPauseHoldsIt) {

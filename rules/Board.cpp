@@ -28,3 +28,9 @@ ValueGrid CopyToValueGrid(const Board& board) {
             grid(row, col) = board(row, col).Value;
     return grid;
 }
+
+void CopyFromValueGrid(const ValueGrid& grid, Board& board) {
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col)
+            board(row, col).Value = grid(row, col);
+}

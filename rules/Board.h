@@ -35,5 +35,6 @@ void InitBoard(Board& board);
 // Scans rows and columns 1..9 for blocked cells inside the hexagon, in row-major order.
 HoleList BuildHoleList(const Board& board);
 
-// Rows and columns 1..9 of the board's values, row by row.
+// Rows and columns 1..9 of the board's values, row by row, and back.
 ValueGrid CopyToValueGrid(const Board& board);
+void CopyFromValueGrid(const ValueGrid& grid, Board& board);

@@ -26,19 +26,16 @@ void Game::Clear() {
 }
 
 std::optional<Captures> Game::Play(const Move& move) {
-    const int mover = ToMove;
-    if (!IsLegalMove(Grid(), move, mover)) return std::nullopt;
+    const GamePosition before = Position();
+    if (!IsLegalMove(before.Grid, move, before.ToMove)) return std::nullopt;
     // A record that does not stand where the board stands no longer follows the game.
-    if (m_following && m_record.Current() != Position()) m_following = false;
+    if (m_following && m_record.Current() != before) m_following = false;
 
-    if (!move.Clone) m_board(move.FromRow, move.FromCol).Value = Empty;
-    m_board(move.ToRow, move.ToCol).Value = mover;
-    const Captures captures = CapturedCells(Grid(), {move.ToRow, move.ToCol}, OtherPlayer(mover));
-    for (int i = 0; i < captures.Count; ++i)
-        m_board(captures.Cells[i].Row, captures.Cells[i].Col).Value = mover;
-    ToMove = OtherPlayer(mover);
-
-    if (m_following) m_record.Add(move, Position());
+    GamePosition after{{}, OtherPlayer(before.ToMove)};
+    const Captures captures = ApplyMoveToGrid(before.Grid, after.Grid, move, before.ToMove, after.ToMove);
+    CopyFromValueGrid(after.Grid, m_board);
+    ToMove = after.ToMove;
+    if (m_following) m_record.Add(move, after);
     return captures;
 }
 
@@ -66,9 +63,7 @@ void Game::TakeRecord(GameRecord record, int variant) {
 void Game::ShowRecordAt(std::size_t ply) {
     m_record.GoTo(ply);
     const GamePosition& position = m_record.Current();
-    for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col)
-            if (CellValid(row, col)) m_board(row, col).Value = position.Grid(row, col);
+    CopyFromValueGrid(position.Grid, m_board);
     ToMove = position.ToMove;
     Running = true;
     m_following = true;

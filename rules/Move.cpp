@@ -36,11 +36,13 @@ bool HasLegalMove(const ValueGrid& grid, int player) {
     return false;
 }
 
-void ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& move, int mover, int opponent) {
+Captures ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& move, int mover,
+                         int opponent) {
     CopyGrid(source, target);
     if (!move.Clone) target(move.FromRow, move.FromCol) = Empty;
     target(move.ToRow, move.ToCol) = mover;
     const Captures captures = CapturedCells(target, {move.ToRow, move.ToCol}, opponent);
     for (int i = 0; i < captures.Count; ++i)
         target(captures.Cells[i].Row, captures.Cells[i].Col) = mover;
+    return captures;
 }

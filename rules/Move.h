@@ -32,5 +32,6 @@ bool HasLegalMove(const ValueGrid& grid, int player);
 
 // The position after `move` by `mover`: the destination gets the mover, a jump empties the
 // origin, and every neighbour of the destination holding `opponent` (in `source`'s copy)
-// becomes the mover's. Draws nothing and touches no score.
-void ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& move, int mover, int opponent);
+// becomes the mover's. Draws nothing and touches no score. The result is the converted cells.
+Captures ApplyMoveToGrid(const ValueGrid& source, ValueGrid& target, const Move& move, int mover,
+                         int opponent);

@@ -7,12 +7,7 @@ import time
 
 from accessible import (NAME, Atspi, Failure, GLib, board, boxes, cells, children, choose, focused_cell, position,
                         role, run_cases, wait_for, xdotool)
-
-# The cells one move away and two moves away, as row and column differences.
-CLONE = [(0, -1), (0, 1), (-1, 0), (1, 0), (-1, -1), (1, 1)]
-JUMP = [(dr, dc) for dr in range(-2, 3) for dc in range(-2, 3)
-        if max(abs(dr), abs(dc), abs(dr - dc)) == 2]
-
+from rules import moves_of, taken_by
 
 class Heard:
     """The accessibility events of some types that the game sends, as they arrive."""
@@ -93,23 +88,6 @@ def case_move_spoken():
     return f'heard "{said}" and "{reply[2]}"'
 
 
-def legal_moves(cells_now, side):
-    for (row, col), owner in cells_now.items():
-        if owner != side:
-            continue
-        for kind, offsets in (("clone", CLONE), ("jump", JUMP)):
-            for dr, dc in offsets:
-                to = (row + dr, col + dc)
-                if cells_now.get(to) == 0:
-                    yield (row, col), to, kind == "clone"
-
-
-def gain(cells_now, move):
-    (_, to, clone) = move
-    taken = sum(cells_now.get((to[0] + dr, to[1] + dc)) == 2 for dr, dc in CLONE)
-    return 2 * taken + (1 if clone else 0)
-
-
 def result_box():
     return next(((title, texts) for title, texts, _ in boxes() if title == "Results:"), None)
 
@@ -129,10 +107,10 @@ def case_whole_game():
         now = position()
         cursor = NAME.match(focused_cell() or "Row 0, column 0: empty")
         at = (int(cursor[1]), int(cursor[2]))
-        options = list(legal_moves(now, 1))
+        options = moves_of(now, 1)
         if not options:
             raise Failure("white has no move and no result box came")
-        best = max(options, key=lambda m: (gain(now, m), m[0] == at and m[1][0] == at[0]))
+        best = max(options, key=lambda m: (2 * taken_by(now, m, 1) + m[2], m[0] == at and m[1][0] == at[0]))
         (source, target, _) = best
         if source == at and target[0] == at[0]:
             steps = target[1] - at[1]

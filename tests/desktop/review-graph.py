@@ -9,10 +9,8 @@ import time
 
 from accessible import (Atspi, Failure, application, children, choose, position, role, run_cases, showing, wait_for,
                         walk, xdotool)
+from rules import played, start_position
 
-STANDARD = {1: [(3, 7), (4, 7), (5, 7), (4, 8), (5, 8), (6, 8), (5, 9), (6, 9), (7, 9)],
-            2: [(3, 1), (4, 1), (5, 1), (4, 2), (5, 2), (6, 2), (5, 3), (6, 3), (7, 3)]}
-NEIGHBOURS = [(0, -1), (0, 1), (-1, 0), (1, 0), (-1, -1), (1, 1)]
 # The graph's colours: white's side, yellow's side, and the three marks.
 COLOURS = {"white": "rgb(255,255,255)", "yellow": "rgb(255,255,0)", "inaccuracy": "rgb(40,110,240)",
            "mistake": "rgb(240,130,0)", "blunder": "rgb(220,0,0)"}
@@ -26,22 +24,10 @@ def game_moves():
 
 
 def position_after(moves):
-    """The position after some moves from the Standard layout, by the rules."""
-    cells = {(r, c): 0 for r in range(1, 10) for c in range(1, 10) if abs(r - c) <= 4} | {}
-    for hole in [(3, 4), (5, 5), (7, 6)]:
-        del cells[hole]
-    for player, places in STANDARD.items():
-        for place in places:
-            cells[place] = player
-    side = 1
-    for fr, fc, tr, tc, clone in moves:
-        if not clone:
-            cells[(fr, fc)] = 0
-        cells[(tr, tc)] = side
-        for dr, dc in NEIGHBOURS:
-            if cells.get((tr + dr, tc + dc)) == 3 - side:
-                cells[(tr + dr, tc + dc)] = side
-        side = 3 - side
+    """The position after some moves of the game file from the Standard layout, by the rules."""
+    cells = start_position()
+    for ply, (fr, fc, tr, tc, clone) in enumerate(moves):
+        cells = played(cells, ((fr, fc), (tr, tc), clone == 1), 1 + ply % 2)
     return cells
 
 

@@ -228,12 +228,6 @@ void TForm1::FormClose() {
     m_network.CloseSockets();
 }
 
-int TForm1::ScoreOf(const QLabel* label) {
-    bool ok = false;
-    const int value = label->text().toInt(&ok);
-    return ok ? value : 0;
-}
-
 void TForm1::FormResize() {
     const QSize outer = frameGeometry().size();
     // The window's rule can give a board larger than the surface left between the menu

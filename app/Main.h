@@ -142,7 +142,7 @@ class TForm1 final : public QMainWindow,
     void FormClose();
 
     // The score captions read as numbers; an empty caption counts as 0.
-    static int ScoreOf(const QLabel* label);
+    static int ScoreOf(const QLabel* label) { return BoardView::CaptionNumber(label); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

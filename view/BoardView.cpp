@@ -75,9 +75,9 @@ CellPos BoardView::CellAt(int x, int y) const {
 
 // Scores: each change reads the caption, adds and writes it back.
 
-int BoardView::ScoreOf(int player) const {
+int BoardView::CaptionNumber(const QLabel* caption) {
     bool ok = false;
-    const int value = ScoreCaption(player)->text().toInt(&ok);
+    const int value = caption->text().toInt(&ok);
     return ok ? value : 0;
 }
 

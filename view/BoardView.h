@@ -67,7 +67,8 @@ class BoardView final : private BoardReading {
     CellPos CellAt(int x, int y) const;
 
     // The score captions, read as numbers; an empty caption counts as 0.
-    int ScoreOf(int player) const;
+    int ScoreOf(int player) const { return CaptionNumber(ScoreCaption(player)); }
+    static int CaptionNumber(const QLabel* caption);
     void AddToScore(int player, int delta);
 
     // Pieces. A new piece object of `owner` on a cell, not yet shown.

@@ -1,10 +1,16 @@
 #include "app/FileDialogs.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+FileDialogs::~FileDialogs() {
+    if (m_dialog && !m_dialog->parent()) delete m_dialog;
+}
 
 QString FileDialogs::StartFolder() const {
     if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir()) return m_lastFolder;
@@ -13,12 +19,27 @@ QString FileDialogs::StartFolder() const {
     return QDir::homePath();
 }
 
+QFileDialog& FileDialogs::DialogFor(QWidget* parent) {
+    if (m_dialog && m_dialog->parentWidget() != parent) delete m_dialog;
+    if (!m_dialog) m_dialog = new QFileDialog(parent);
+    return *m_dialog;
+}
+
 QString FileDialogs::Ask(QWidget* parent, bool forSaving, const QString& caption, const QString& filter) {
-    QFileDialog dialog(parent, caption, StartFolder(), filter);
+    QFileDialog& dialog = DialogFor(parent);
+    dialog.setWindowTitle(caption);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filter.split(";;", Qt::SkipEmptyParts));
+    // Each question starts with nothing chosen and no name, as a new dialog would: not with
+    // the file chosen the time before.
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        if (view->selectionModel()) view->selectionModel()->clearSelection();
+    }
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->clear();
+    dialog.setDirectory(StartFolder());
     const QRegularExpressionMatch suffix = QRegularExpression(R"(\*\.(\w+))").match(filter);
-    if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+    dialog.setDefaultSuffix(suffix.hasMatch() ? suffix.captured(1) : QString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();

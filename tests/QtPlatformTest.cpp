@@ -1,10 +1,15 @@
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "app/FileDialogs.h"
 #include "app/QtPlatform.h"
 
 namespace {
@@ -50,3 +55,39 @@ TEST(QtPlatform, TitlesAreShownAsGiven) {
 }
 
 } // namespace
+
+// One file dialog serves every Open and Save, and each question finds it as a new dialog
+// would be: its own caption and mode, the folder last used, and no name left from before.
+TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
+    const QString filter = "Tessaron games (*.tgame);;All files (*)";
+    QTemporaryDir folder;
+    QWidget window;
+    FileDialogs dialogs;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(folder.path());
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("first");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(dialogs.Ask(&window, true, "Save Game", filter), QDir(folder.path()).filePath("first.tgame"));
+
+    QString title, name, directory;
+    bool opens = false;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        opens = dialog->acceptMode() == QFileDialog::AcceptOpen &&
+                dialog->fileMode() == QFileDialog::ExistingFile;
+        name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        directory = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    EXPECT_EQ(dialogs.Ask(&window, false, "Open Game", filter), "");
+    EXPECT_EQ(title, "Open Game");
+    EXPECT_TRUE(opens);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 1);
+}

@@ -9,7 +9,9 @@
 #include <QStandardPaths>
 
 FileDialogs::~FileDialogs() {
-    if (m_dialog && !m_dialog->parent()) delete m_dialog;
+    for (const QPointer<QFileDialog>& dialog : m_dialogs) {
+        if (dialog && !dialog->parent()) delete dialog;
+    }
 }
 
 QString FileDialogs::StartFolder() const {
@@ -19,17 +21,20 @@ QString FileDialogs::StartFolder() const {
     return QDir::homePath();
 }
 
-QFileDialog& FileDialogs::DialogFor(QWidget* parent) {
-    if (m_dialog && m_dialog->parentWidget() != parent) delete m_dialog;
-    if (!m_dialog) m_dialog = new QFileDialog(parent);
-    return *m_dialog;
+QFileDialog& FileDialogs::DialogFor(QWidget* parent, bool forSaving) {
+    QPointer<QFileDialog>& dialog = m_dialogs[forSaving ? 1 : 0];
+    if (dialog && dialog->parentWidget() != parent) delete dialog;
+    if (!dialog) {
+        dialog = new QFileDialog(parent);
+        dialog->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    }
+    return *dialog;
 }
 
 QString FileDialogs::Ask(QWidget* parent, bool forSaving, const QString& caption, const QString& filter) {
-    QFileDialog& dialog = DialogFor(parent);
+    QFileDialog& dialog = DialogFor(parent, forSaving);
     dialog.setWindowTitle(caption);
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filter.split(";;", Qt::SkipEmptyParts));
     // Each question starts with nothing chosen and no name, as a new dialog would: not with
     // the file chosen the time before.

@@ -11,9 +11,10 @@ class QWidget;
 // directory, which is the program's data folder and read-only once installed. A name typed
 // without a suffix takes the filter's first one before the dialog asks about overwriting.
 //
-// One dialog serves every Open and Save of a window, set afresh each time: a file dialog made
-// and destroyed for each question leaves memory behind in Qt while an accessibility client
-// reads it (its list cells stay in the accessibility cache), a hundred kilobytes a game.
+// One dialog serves every Open of a window and one every Save, set afresh each time: a file
+// dialog made and destroyed for each question leaves memory behind in Qt while an
+// accessibility client reads it (its list cells stay in the accessibility cache), and one
+// dialog turned from Open to Save and back makes its buttons and their icons anew each time.
 class FileDialogs {
   public:
     ~FileDialogs();
@@ -22,9 +23,9 @@ class FileDialogs {
     QString StartFolder() const;
 
   private:
-    QFileDialog& DialogFor(QWidget* parent);
+    QFileDialog& DialogFor(QWidget* parent, bool forSaving);
 
     QString m_lastFolder;
-    // Owned by its parent window when it has one, else by this object.
-    QPointer<QFileDialog> m_dialog;
+    // Open's and Save's; owned by their parent window when they have one, else by this object.
+    QPointer<QFileDialog> m_dialogs[2];
 };

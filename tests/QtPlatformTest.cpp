@@ -56,7 +56,7 @@ TEST(QtPlatform, TitlesAreShownAsGiven) {
 
 } // namespace
 
-// One file dialog serves every Open and Save, and each question finds it as a new dialog
+// One file dialog serves every Open and one every Save, and each question finds it as a new dialog
 // would be: its own caption and mode, the folder last used, and no name left from before.
 TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
     const QString filter = "Tessaron games (*.tgame);;All files (*)";
@@ -89,5 +89,14 @@ TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
     EXPECT_TRUE(opens);
     EXPECT_EQ(name, "");
     EXPECT_EQ(directory, QDir(folder.path()).absolutePath());
-    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 1);
+    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
+
+    // Saving again finds the Save dialog as new too, with no name left from the first save.
+    AnswerNextModal([&](QWidget* modal) {
+        name = modal->findChild<QLineEdit*>("fileNameEdit")->text();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    EXPECT_EQ(dialogs.Ask(&window, true, "Save Game", filter), "");
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
 }

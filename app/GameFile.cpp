@@ -3,6 +3,7 @@
 #include "app/SavedGameFile.h"
 #include "app/settings/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,7 +11,7 @@ QString WriteGameFile(const QString& path, const std::string& text) {
     const std::string failure = ReplaceWholeFile(QFile::encodeName(path).toStdString(), text);
     return failure.empty()
                ? QString()
-               : QString("Cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure.c_str()));
+               : QCoreApplication::translate("GameFile", "Cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure.c_str()));
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {

@@ -1,5 +1,7 @@
 #include "net/NetworkGame.h"
 
+#include <QCoreApplication>
+
 #include "net/ChatEncoding.h"
 #include "rules/MoveNotation.h"
 
@@ -207,8 +209,9 @@ void NetworkGame::ShowWaitingChats() {
         if (m_chatsDroppedUnsaid > 0) {
             const QString note =
                 m_chatsDroppedUnsaid == 1
-                    ? QStringLiteral("(1 earlier message was not shown: it came too fast)")
-                    : QStringLiteral("(%1 earlier messages were not shown: they came too fast)")
+                    ? QCoreApplication::translate("NetworkGame", "(1 earlier message was not shown: it came too fast)")
+                    : QCoreApplication::translate("NetworkGame",
+                                                  "(%1 earlier messages were not shown: they came too fast)")
                           .arg(m_chatsDroppedUnsaid);
             chat.Text = note + "\n\n" + chat.Text;
             m_chatsDroppedUnsaid = 0;

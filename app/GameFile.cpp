@@ -9,9 +9,9 @@
 
 QString WriteGameFile(const QString& path, const std::string& text) {
     const std::string failure = ReplaceWholeFile(QFile::encodeName(path).toStdString(), text);
-    return failure.empty()
-               ? QString()
-               : QCoreApplication::translate("GameFile", "Cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure.c_str()));
+    return failure.empty() ? QString()
+                           : QCoreApplication::translate("GameFile", "Cannot write %1: %2")
+                                 .arg(path, QString::fromLocal8Bit(failure.c_str()));
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {

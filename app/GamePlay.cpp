@@ -1,7 +1,7 @@
 #include "app/GamePlay.h"
 
-#include <QLabel>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <algorithm>
 #include <utility>

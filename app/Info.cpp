@@ -43,15 +43,21 @@ TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
 }
 
 void TSystemInfo::FormCreate(const NetworkFacts& facts) {
-    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Description: ") + ShownText(facts.Description));
-    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "SystemStatus: ") + ShownText(facts.SystemStatus));
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Description: ") +
+                           ShownText(facts.Description));
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "SystemStatus: ") +
+                           ShownText(facts.SystemStatus));
     Memo1->appendPlainText(QString());
-    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Name: ") + facts.LocalHostName);
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Name: ") +
+                           facts.LocalHostName);
     if (facts.LocalHostAddress.isEmpty()) {
-        Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "It will not work in Network mode"));
-        Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "because you don't have an IP Address !"));
+        Memo1->appendPlainText(
+            QCoreApplication::translate("SystemInformation", "It will not work in Network mode"));
+        Memo1->appendPlainText(
+            QCoreApplication::translate("SystemInformation", "because you don't have an IP Address !"));
     } else {
-        Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Address: ") + facts.LocalHostAddress);
+        Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Address: ") +
+                               facts.LocalHostAddress);
     }
     // The report is read from its first line.
     Memo1->moveCursor(QTextCursor::Start);

@@ -262,7 +262,8 @@ void TForm1::ShowChat(const QString& caption, const QString& text) {
 
 std::optional<QString> TForm1::AskChatText() {
     QString text;
-    if (!m_platform.InputQuery("", QCoreApplication::translate("MainWindow", "What's your Message ?"), text)) return std::nullopt;
+    if (!m_platform.InputQuery("", QCoreApplication::translate("MainWindow", "What's your Message ?"), text))
+        return std::nullopt;
     return text;
 }
 

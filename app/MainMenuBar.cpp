@@ -1,8 +1,8 @@
 #include "app/MainMenuBar.h"
 
 #include <QActionGroup>
-#include <QMainWindow>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMenuBar>
 
 MainMenuBar::MainMenuBar(QMainWindow& window) {

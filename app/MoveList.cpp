@@ -103,7 +103,8 @@ void TMoveList::Show(const GameRecord& record, bool live) {
         m_lines << QCoreApplication::translate("MoveList", "%1. Player %2 (%3): %4")
                        .arg(ply + 1)
                        .arg(player)
-                       .arg(player == 1 ? QCoreApplication::translate("MoveList", "white") : QCoreApplication::translate("MoveList", "yellow"))
+                       .arg(player == 1 ? QCoreApplication::translate("MoveList", "white")
+                                        : QCoreApplication::translate("MoveList", "yellow"))
                        .arg(QString::fromStdString(MoveText(record.Moves()[ply])));
         auto* item = new QListWidgetItem(m_lines.back());
         if (ply >= record.Cursor()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
@@ -125,15 +126,18 @@ void TMoveList::ShowReview(const std::vector<std::optional<MoveReview>>& reviews
                           .arg(loss)
                           .arg(mark.isEmpty() ? "" : " " + mark));
     }
-    Summary->setText(reviews.empty() ? QString()
-                                     : SummaryLine(QCoreApplication::translate("MoveList", "White"), Summarize(reviews, 1)) + "\n" +
-                                           SummaryLine(QCoreApplication::translate("MoveList", "Yellow"), Summarize(reviews, 2)));
+    Summary->setText(
+        reviews.empty()
+            ? QString()
+            : SummaryLine(QCoreApplication::translate("MoveList", "White"), Summarize(reviews, 1)) + "\n" +
+                  SummaryLine(QCoreApplication::translate("MoveList", "Yellow"), Summarize(reviews, 2)));
 }
 
 void TMoveList::ShowPlayControls(bool mayReplay, bool mayPause, bool paused) {
     Replay->setEnabled(mayReplay);
     Pause->setEnabled(mayPause);
-    Pause->setText(paused ? QCoreApplication::translate("MoveList", "Resume") : QCoreApplication::translate("MoveList", "Pause"));
+    Pause->setText(paused ? QCoreApplication::translate("MoveList", "Resume")
+                          : QCoreApplication::translate("MoveList", "Pause"));
 }
 
 int TMoveList::PaceMilliseconds() const {

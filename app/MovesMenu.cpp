@@ -19,8 +19,8 @@
 #include "app/MoveList.h"
 #include "app/MovesMenuHost.h"
 #include "app/Platform.h"
-#include "app/ShownText.h"
 #include "app/SearchJob.h"
+#include "app/ShownText.h"
 #include "view/BoardSurface.h"
 #include "view/BoardView.h"
 
@@ -254,24 +254,28 @@ bool TMovesMenu::MaySaveOrOpen() const {
 
 void TMovesMenu::SaveGame1Click() {
     if (!MaySaveOrOpen() || !RecordLive()) return;
-    const QString asked = m_platform.AskFileName(true, QCoreApplication::translate("MovesMenu", "Save Game"), GameFileFilterShown());
+    const QString asked = m_platform.AskFileName(true, QCoreApplication::translate("MovesMenu", "Save Game"),
+                                                 GameFileFilterShown());
     if (asked.isEmpty()) return;
     const QString path = WithGameSuffix(asked);
     const QString failure =
         WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
-    if (!failure.isEmpty()) m_platform.ShowMessage(QCoreApplication::translate("MovesMenu", "Save Game"), failure);
+    if (!failure.isEmpty())
+        m_platform.ShowMessage(QCoreApplication::translate("MovesMenu", "Save Game"), failure);
 }
 
 void TMovesMenu::OpenGame1Click() {
     if (!MaySaveOrOpen()) return;
-    const QString path = m_platform.AskFileName(false, QCoreApplication::translate("MovesMenu", "Open Game"), GameFileFilterShown());
+    const QString path = m_platform.AskFileName(false, QCoreApplication::translate("MovesMenu", "Open Game"),
+                                                GameFileFilterShown());
     if (path.isEmpty()) return;
     std::variant<SavedGame, GameFileError> read = ReadGameFile(path);
     if (const GameFileError* error = std::get_if<GameFileError>(&read)) {
         // The game on the board is not touched.
-        m_platform.ShowMessage(QCoreApplication::translate("MovesMenu", "Open Game"),
-                               QCoreApplication::translate("MovesMenu", "%1 is not a game this program can open.\n%2")
-                                   .arg(path, ShownText(error->Text())));
+        m_platform.ShowMessage(
+            QCoreApplication::translate("MovesMenu", "Open Game"),
+            QCoreApplication::translate("MovesMenu", "%1 is not a game this program can open.\n%2")
+                .arg(path, ShownText(error->Text())));
         return;
     }
     LoadGame(std::get<SavedGame>(std::move(read)));
@@ -312,10 +316,11 @@ void TMovesMenu::KeepForResume() {
         const QString failure =
             WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
         if (!failure.isEmpty())
-            m_platform.ShowMessage("Tessaron",
-                                   QCoreApplication::translate(
-                                       "MovesMenu", "The unfinished game could not be kept for Resume Last Game.\n") +
-                                       failure);
+            m_platform.ShowMessage(
+                "Tessaron",
+                QCoreApplication::translate("MovesMenu",
+                                            "The unfinished game could not be kept for Resume Last Game.\n") +
+                    failure);
     } else if (m_playedLocally) {
         QFile::remove(path);
     }
@@ -328,7 +333,8 @@ void TMovesMenu::ResumeLastGame1Click() {
     if (const GameFileError* error = std::get_if<GameFileError>(&read)) {
         m_platform.ShowMessage(
             QCoreApplication::translate("MovesMenu", "Resume Last Game"),
-            QCoreApplication::translate("MovesMenu", "The kept game cannot be resumed.\n%1").arg(ShownText(error->Text())));
+            QCoreApplication::translate("MovesMenu", "The kept game cannot be resumed.\n%1")
+                .arg(ShownText(error->Text())));
         return;
     }
     LoadGame(std::get<SavedGame>(std::move(read)));

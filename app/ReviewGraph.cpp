@@ -83,7 +83,8 @@ QString ReviewGraph::Describe(std::size_t ply) const {
     const QString mark = QString::fromLatin1(MarkText(MarkOf(review->Loss())));
     return QCoreApplication::translate("ReviewGraph", "%1. %2 %3: value %4\nbest %5: %6, loss %7%8")
         .arg(ply)
-        .arg(review->Side == 1 ? QCoreApplication::translate("ReviewGraph", "White") : QCoreApplication::translate("ReviewGraph", "Yellow"))
+        .arg(review->Side == 1 ? QCoreApplication::translate("ReviewGraph", "White")
+                               : QCoreApplication::translate("ReviewGraph", "Yellow"))
         .arg(QString::fromStdString(MoveText(review->Played)))
         .arg(review->PlayedValue)
         .arg(QString::fromStdString(MoveText(review->Best)))

@@ -34,12 +34,14 @@ const TableText Table[] = {
     {QT_TRANSLATE_NOOP("ShownText",
                        "this is not a Tessaron game (the first line must be \"Tessaron game %1\")")},
     {QT_TRANSLATE_NOOP("ShownText", "the version must be a number, as in \"Tessaron game 1\"")},
-    {QT_TRANSLATE_NOOP("ShownText", "version %1 of the game file is unknown (this program reads version %2)")},
     {QT_TRANSLATE_NOOP("ShownText",
-                       "expected the layout: \"layout Standard\", \"layout American\" or \"layout Swedish\"")},
-    {QT_TRANSLATE_NOOP("ShownText",
-                       "expected \"player %1 KIND level L branch B algorithm NAME\" with KIND Human or Computer, "
-                       "L 0 to 8, B 3 to 30 and NAME Complete, Branch and Bound, Alpha-Beta or Home Made")},
+                       "version %1 of the game file is unknown (this program reads version %2)")},
+    {QT_TRANSLATE_NOOP(
+        "ShownText", "expected the layout: \"layout Standard\", \"layout American\" or \"layout Swedish\"")},
+    {QT_TRANSLATE_NOOP(
+        "ShownText",
+        "expected \"player %1 KIND level L branch B algorithm NAME\" with KIND Human or Computer, "
+        "L 0 to 8, B 3 to 30 and NAME Complete, Branch and Bound, Alpha-Beta or Home Made")},
     {QT_TRANSLATE_NOOP("ShownText", "expected the line \"moves\"")},
     {QT_TRANSLATE_NOOP("ShownText", "\"%1\" is not a move (five numbers joined by \"-\", as in 5-3-6-4-1)")},
     {QT_TRANSLATE_NOOP("ShownText", "the move %1 is not legal for player %2 in this position")},
@@ -203,7 +205,8 @@ QString ShownText(const QString& english) {
             const int number = pattern.Places[group];
             if (values.size() < number) values.resize(number);
             const QString value = found.captured(static_cast<int>(group) + 1);
-            values[number - 1] = (pattern.Entry->TranslatedValues >> (number - 1)) & 1 ? ShownText(value) : value;
+            values[number - 1] =
+                (pattern.Entry->TranslatedValues >> (number - 1)) & 1 ? ShownText(value) : value;
         }
         return FillPlaces(QCoreApplication::translate(Context, pattern.Entry->Text), values);
     }

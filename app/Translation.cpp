@@ -35,7 +35,7 @@ LanguageTag SplitTag(const QString& tag) {
 // chat's OK and Cancel, the file dialogs' Save and Open) are named by Qt; its files name
 // them for the real languages, and the game's files, asked first, name them too.
 [[maybe_unused]] const char* const StandardButtons[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Close"), QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Open")};
 

@@ -209,7 +209,8 @@ void NetworkGame::ShowWaitingChats() {
         if (m_chatsDroppedUnsaid > 0) {
             const QString note =
                 m_chatsDroppedUnsaid == 1
-                    ? QCoreApplication::translate("NetworkGame", "(1 earlier message was not shown: it came too fast)")
+                    ? QCoreApplication::translate("NetworkGame",
+                                                  "(1 earlier message was not shown: it came too fast)")
                     : QCoreApplication::translate("NetworkGame",
                                                   "(%1 earlier messages were not shown: they came too fast)")
                           .arg(m_chatsDroppedUnsaid);

@@ -137,7 +137,7 @@ ahead and takes longer. Options &amp;gt; Board chooses the starting layout of th
 </source>
         <translation>&lt;h3&gt;Spieler und Stufen&lt;/h3&gt;
 &lt;p&gt;Optionen &amp;gt; Spieler macht jede Seite zu einem Menschen oder zum Computer. Der Computer sucht mit einem
-von vier Verfahren (Vollständig, Branch and Bound, Alpha-Beta oder dem selektiven Hausgemacht, das nur
+von vier Verfahren (Vollständig, Branch and Bound, Alpha-Beta oder dem selektiven Eigenbau, der nur
 seine besten paar Züge je Stellung behält) und einer Stufe von 0 bis 8: Jede Stufe rechnet einen Zug weiter
 voraus und dauert länger. Optionen &amp;gt; Brett wählt die Anfangsaufstellung der nächsten Partie.&lt;/p&gt;
 </translation>
@@ -460,7 +460,7 @@ schließt das Programm.&lt;/p&gt;
     </message>
     <message>
         <source>Home Made</source>
-        <translation>Hausgemacht</translation>
+        <translation>Eigenbau</translation>
     </message>
     <message>
         <source>Branch:</source>

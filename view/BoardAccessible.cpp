@@ -14,7 +14,8 @@
 namespace {
 
 QString ColourName(int player) {
-    return player == 1 ? QCoreApplication::translate("Board", "White") : QCoreApplication::translate("Board", "Yellow");
+    return player == 1 ? QCoreApplication::translate("Board", "White")
+                       : QCoreApplication::translate("Board", "Yellow");
 }
 
 // The 58 cells of the game in rows then columns.
@@ -118,7 +119,9 @@ class CellListAccessible final : public PartAccessible {
         if (!m_surface || !m_surface->hasFocus() || !Reading()) return nullptr;
         return child(IndexOfCell(Reading()->CursorCell()));
     }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? QCoreApplication::translate("Board", "Board") : QString(); }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QCoreApplication::translate("Board", "Board") : QString();
+    }
     QRect rect() const override { return m_surface ? QRect(Global({0, 0}), m_surface->size()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::List; }
     QAccessible::State state() const override {
@@ -247,7 +250,10 @@ QString CellSpoken(CellPos cell, int owner) {
     const QString what = owner == 1   ? QCoreApplication::translate("Board", "white piece")
                          : owner == 2 ? QCoreApplication::translate("Board", "yellow piece")
                                       : QCoreApplication::translate("Board", "empty");
-    return QCoreApplication::translate("Board", "Row %1, column %2: %3").arg(cell.Row).arg(cell.Col).arg(what);
+    return QCoreApplication::translate("Board", "Row %1, column %2: %3")
+        .arg(cell.Row)
+        .arg(cell.Col)
+        .arg(what);
 }
 
 QString MoveSpoken(const Move& move, int mover, int captured) {
@@ -258,7 +264,8 @@ QString MoveSpoken(const Move& move, int mover, int captured) {
         .arg(move.FromCol)
         .arg(move.ToRow)
         .arg(move.ToCol)
-        .arg(move.Clone ? QCoreApplication::translate("Board", "clone") : QCoreApplication::translate("Board", "jump"))
+        .arg(move.Clone ? QCoreApplication::translate("Board", "clone")
+                        : QCoreApplication::translate("Board", "jump"))
         .arg(captured)
         .arg(ColourName(OtherPlayer(mover)));
 }

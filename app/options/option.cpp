@@ -189,7 +189,8 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1PieceColor, player1,
                  {{QCoreApplication::translate("Players", "Port :"), EditPortServer}});
     LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2PieceColor, player2,
-                 {{QCoreApplication::translate("Players", "Host :"), EditHostClient}, {QCoreApplication::translate("Players", "Port :"), EditPortClient}});
+                 {{QCoreApplication::translate("Players", "Host :"), EditHostClient},
+                  {QCoreApplication::translate("Players", "Port :"), EditPortClient}});
 
     OkButton = new QPushButton(QCoreApplication::translate("Players", "Ok"), this);
     CancelButton = new QPushButton(QCoreApplication::translate("Players", "Cancel"), this);

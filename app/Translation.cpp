@@ -1,6 +1,7 @@
 #include "app/Translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -41,6 +42,13 @@ LanguageTag SplitTag(const QString& tag) {
 
 } // namespace
 
+QStringList BuiltInTranslations() {
+    QStringList names;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tessaron_*.qm")}))
+        names << file.mid(9).chopped(3); // "tessaron_pt_BR.qm" -> "pt_BR"
+    return names;
+}
+
 QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& available) {
     for (const QString& wanted : uiLanguages) {
         const LanguageTag tag = SplitTag(wanted);
@@ -58,7 +66,7 @@ QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& ava
 }
 
 QString InstallTranslations(QCoreApplication& app) {
-    const QString chosen = ChooseTranslation(QLocale().uiLanguages());
+    const QString chosen = ChooseTranslation(QLocale().uiLanguages(), BuiltInTranslations());
     if (chosen.isEmpty()) return {};
     // Qt's own first, so that the game's file, installed last and so asked first, can
     // name the standard buttons where Qt has no file (the pseudo-language).

@@ -17,6 +17,7 @@
 #include "app/ShownText.h"
 #include "app/Translation.h"
 #include "app/options/option.h"
+#include "net/NetworkGame.h"
 #include "net/ReceivedMove.h"
 #include "net/SocketErrors.h"
 #include "rules/Layouts.h"
@@ -146,6 +147,21 @@ TEST(ShownText, KeepsWhatAPeerOrAFileWroteAsItCame) {
     const QString port = ShownText(QStringLiteral("'%2x' is not a valid port number"));
     EXPECT_TRUE(port.contains("%2x")) << port.toStdString();
     EXPECT_TRUE(IsPseudo(ShownText(QStringLiteral("Trying to connect to example at port 1024"))));
+}
+
+// The note at the end of a chat text cut short is the program's and is translated; the same
+// line written by the peer is not.
+TEST(ShownText, TranslatesTheNoteOfACutChatTextOnly) {
+    const std::string long_text(2100, 'a');
+    const std::string forged = "hello\n[3 more characters not shown]";
+    EXPECT_EQ(ChatTextShown(long_text), QString::fromStdString(ChatTextForDisplay(long_text)));
+    Language pseudo(QStringLiteral("qps"));
+    ASSERT_TRUE(pseudo.Loaded());
+    const QString cut = ChatTextShown(long_text);
+    EXPECT_TRUE(cut.startsWith(QString(80, 'a'))) << cut.left(90).toStdString();
+    EXPECT_TRUE(cut.endsWith(']') && cut.contains("100") && !cut.contains("more characters"))
+        << cut.right(40).toStdString();
+    EXPECT_EQ(ChatTextShown(forged), QString::fromStdString(forged));
 }
 
 // The menu bar's accelerators differ in every language, and the items keep having none.

@@ -432,6 +432,10 @@ schließt das Programm.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 frühere Nachrichten wurden nicht gezeigt: Sie kamen zu schnell)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[%1 weitere Zeichen nicht gezeigt]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

@@ -432,6 +432,10 @@ cierra el programa.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 mensajes anteriores no se mostraron: llegaron demasiado rápido)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[%1 caracteres más sin mostrar]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

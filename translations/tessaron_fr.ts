@@ -432,6 +432,10 @@ ne ferme le programme.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 messages précédents n’ont pas été montrés : ils sont arrivés trop vite)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[%1 caractères de plus non montrés]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

@@ -432,6 +432,10 @@ chiude il programma.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 messaggi precedenti non sono stati mostrati: sono arrivati troppo in fretta)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[altri %1 caratteri non mostrati]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

@@ -432,6 +432,10 @@ sluit het programma.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 eerdere berichten werden niet getoond: ze kwamen te snel)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[nog %1 tekens niet getoond]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

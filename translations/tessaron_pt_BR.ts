@@ -432,6 +432,10 @@ fecha o programa.&lt;/p&gt;
         <source>(%1 earlier messages were not shown: they came too fast)</source>
         <translation>(%1 mensagens anteriores não foram mostradas: chegaram rápido demais)</translation>
     </message>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[mais %1 caracteres não mostrados]</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

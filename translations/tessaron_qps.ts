@@ -425,6 +425,10 @@ wîñdöw. Öñlý ţhé Mövéś méñü'ś îţémś hàvé kéýś öf ţhé�
 <context>
     <name>NetworkGame</name>
     <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[[%1 möré çhàràçţérś ñöţ śhöwñ]]</translation>
+    </message>
+    <message>
         <source>(1 earlier message was not shown: it came too fast)</source>
         <translation>[(1 éàrlîér méśśàgé wàś ñöţ śhöwñ: îţ çàmé ţöö fàśţ)]</translation>
     </message>

@@ -68,18 +68,18 @@ QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& ava
 QString InstallTranslations(QCoreApplication& app) {
     const QString chosen = ChooseTranslation(QLocale().uiLanguages(), BuiltInTranslations());
     if (chosen.isEmpty()) return {};
-    // Qt's own first, so that the game's file, installed last and so asked first, can
-    // name the standard buttons where Qt has no file (the pseudo-language).
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + chosen, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
     auto* game = new QTranslator(&app);
     if (!game->load(QStringLiteral(":/i18n/tessaron_") + chosen)) {
         delete game;
         return {};
     }
+    // Qt's own first, so that the game's file, installed last and so asked first, can name
+    // the standard buttons where Qt has no file (the pseudo-language).
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + chosen, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
     QCoreApplication::installTranslator(game);
     return chosen;
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
 #include <memory>
@@ -80,6 +81,11 @@ TEST(Translations, EveryLanguageIsBuiltIntoTheProgram) {
         ASSERT_TRUE(language.Loaded()) << name.toStdString();
         // A text of every window goes through the file.
         EXPECT_NE(QCoreApplication::translate("MainMenu", "Start"), "Start") << name.toStdString();
+        // The file dialogs read the saved games' suffix from their filter.
+        const QString filter =
+            QCoreApplication::translate("MovesMenu", "Tessaron games (*.tgame);;All files (*)");
+        EXPECT_TRUE(filter.contains(QRegularExpression(R"(^[^;]*\(\*\.tgame\);;[^;]*\(\*\)$)")))
+            << name.toStdString() << ": " << filter.toStdString();
     }
 }
 

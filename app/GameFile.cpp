@@ -3,14 +3,15 @@
 #include "app/SavedGameFile.h"
 #include "app/settings/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 QString WriteGameFile(const QString& path, const std::string& text) {
     const std::string failure = ReplaceWholeFile(QFile::encodeName(path).toStdString(), text);
-    return failure.empty()
-               ? QString()
-               : QString("Cannot write %1: %2").arg(path, QString::fromLocal8Bit(failure.c_str()));
+    return failure.empty() ? QString()
+                           : QCoreApplication::translate("GameFile", "Cannot write %1: %2")
+                                 .arg(path, QString::fromLocal8Bit(failure.c_str()));
 }
 
 std::variant<SavedGame, GameFileError> ReadGameFile(const QString& path) {

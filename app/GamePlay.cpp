@@ -1,5 +1,6 @@
 #include "app/GamePlay.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "app/ResultAnnouncement.h"
 #include "app/SearchJob.h"
 #include "app/SearchWait.h"
+#include "app/ShownText.h"
 #include "app/settings/PlayerConfig.h"
 #include "net/NetworkGame.h"
 #include "rules/Game.h"
@@ -358,7 +360,7 @@ void GamePlay::FinJeu() {
         s1, s2, m_players.PlayerIsComputer[1], m_players.PlayerIsComputer[2], m_players.NetworkRole));
     if (SoundOn && !outcome.Sound.empty()) m_platform.PlaySound(QString::fromLatin1(outcome.Sound));
     const uint64_t game = m_boardGeneration;
-    m_platform.ShowMessage("Results:", QString::fromLatin1(outcome.Message));
+    m_platform.ShowMessage(QCoreApplication::translate("GamePlay", "Results:"), ShownText(outcome.Message));
     // Unless something replaced the board while the box was open.
     if (game != m_boardGeneration) return;
     EmptyBoard();

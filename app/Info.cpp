@@ -1,14 +1,16 @@
 #include "app/Info.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
 #include "app/CentreOnScreen.h"
+#include "app/ShownText.h"
 
 TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("System Information"));
+    setWindowTitle(QCoreApplication::translate("SystemInformation", "System Information"));
     setFixedSize(367, 225);
 
     Panel1 = new QFrame(this);
@@ -33,7 +35,7 @@ TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
     font.setBold(true);
     Memo1->setFont(font);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(QCoreApplication::translate("SystemInformation", "OK"), this);
     OKButton->setGeometry(137, 190, 92, 30);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -41,15 +43,21 @@ TSystemInfo::TSystemInfo(QWidget* parent) : QDialog(parent) {
 }
 
 void TSystemInfo::FormCreate(const NetworkFacts& facts) {
-    Memo1->appendPlainText(QStringLiteral("Description: ") + facts.Description);
-    Memo1->appendPlainText(QStringLiteral("SystemStatus: ") + facts.SystemStatus);
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Description: ") +
+                           ShownText(facts.Description));
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "SystemStatus: ") +
+                           ShownText(facts.SystemStatus));
     Memo1->appendPlainText(QString());
-    Memo1->appendPlainText(QStringLiteral("Local Host Name: ") + facts.LocalHostName);
+    Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Name: ") +
+                           facts.LocalHostName);
     if (facts.LocalHostAddress.isEmpty()) {
-        Memo1->appendPlainText(QStringLiteral("It will not work in Network mode"));
-        Memo1->appendPlainText(QStringLiteral("because you don't have an IP Address !"));
+        Memo1->appendPlainText(
+            QCoreApplication::translate("SystemInformation", "It will not work in Network mode"));
+        Memo1->appendPlainText(
+            QCoreApplication::translate("SystemInformation", "because you don't have an IP Address !"));
     } else {
-        Memo1->appendPlainText(QStringLiteral("Local Host Address: ") + facts.LocalHostAddress);
+        Memo1->appendPlainText(QCoreApplication::translate("SystemInformation", "Local Host Address: ") +
+                               facts.LocalHostAddress);
     }
     // The report is read from its first line.
     Memo1->moveCursor(QTextCursor::Start);

@@ -6,6 +6,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +18,7 @@
 
 #include "app/OuterSize.h"
 #include "app/Platform.h"
+#include "app/ShownText.h"
 #include "app/Version.h"
 #include "app/options/option.h"
 #include "app/settings/Profile.h"
@@ -142,7 +144,7 @@ bool TForm1::CreateEnv(TProfile& profile) {
     try {
         profile.CreateEnv(state);
     } catch (const SettingsError& error) {
-        m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
+        m_platform.ShowMessage("Tessaron", ShownText(std::string_view(error.what())));
         return false;
     }
     ApplySettings(state);
@@ -219,7 +221,7 @@ void TForm1::FormClose() {
             profile->WriteEnv(SettingsState());
         } catch (const SettingsError& error) {
             // Closing is never refused: the user learns what was not saved, and it ends.
-            m_platform.ShowMessage("Tessaron", QString::fromStdString(error.what()));
+            m_platform.ShowMessage("Tessaron", ShownText(std::string_view(error.what())));
         }
     }
     // Then an unfinished local game is kept beside the settings for the next run. Stopping
@@ -243,7 +245,8 @@ void TForm1::FormResize() {
 // What network play asks of the window.
 
 void TForm1::SetStatus(const QString& text) {
-    LabelState->setText(text);
+    // Network play speaks English; the status line speaks the player's language.
+    LabelState->setText(ShownText(text));
 }
 
 void TForm1::SetConnectionMenus(bool connected) {
@@ -253,15 +256,17 @@ void TForm1::SetConnectionMenus(bool connected) {
 }
 
 void TForm1::ShowChat(const QString& caption, const QString& text) {
-    m_platform.ShowMessage(caption, text);
+    // The caption names the sender; the text is the peer's own, shown as it came.
+    m_platform.ShowMessage(ShownText(caption), text);
 }
 
 std::optional<QString> TForm1::AskChatText() {
     QString text;
-    if (!m_platform.InputQuery("", "What's your Message ?", text)) return std::nullopt;
+    if (!m_platform.InputQuery("", QCoreApplication::translate("MainWindow", "What's your Message ?"), text))
+        return std::nullopt;
     return text;
 }
 
 void TForm1::ShowError(const QString& text) {
-    m_platform.ShowMessage("Tessaron", text);
+    m_platform.ShowMessage("Tessaron", ShownText(text));
 }

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "app/ShownText.h"
 #include "view/BoardAccessible.h"
 #include "view/BoardGeometry.h"
 #include "view/BoardSurface.h"
@@ -31,7 +32,7 @@ MainControls::MainControls(QMainWindow& window, BoardSurfaceHandler& handler) {
     Panel1 = new QFrame(client);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedHeight(21);
-    LabelState = new QLabel("Not Connected", Panel1);
+    LabelState = new QLabel(ShownText(QStringLiteral("Not Connected")), Panel1);
     // The status line shows addresses and refused lines from the peer: never as markup.
     LabelState->setTextFormat(Qt::PlainText);
     LabelState->move(9, 2);

@@ -1,6 +1,7 @@
 #include "app/MoveList.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,8 +16,8 @@
 
 namespace {
 
-QString SummaryLine(const char* colour, const ReviewSummary& summary) {
-    return QString("%1: average loss %2, %3 ?!, %4 ?, %5 ??")
+QString SummaryLine(const QString& colour, const ReviewSummary& summary) {
+    return QCoreApplication::translate("MoveList", "%1: average loss %2, %3 ?!, %4 ?, %5 ??")
         .arg(colour)
         .arg(summary.AverageLoss, 0, 'f', 1)
         .arg(summary.Inaccuracies)
@@ -27,31 +28,31 @@ QString SummaryLine(const char* colour, const ReviewSummary& summary) {
 } // namespace
 
 TMoveList::TMoveList(QWidget* owner) : QWidget(owner, Qt::Tool) {
-    setWindowTitle("Move List");
+    setWindowTitle(QCoreApplication::translate("MoveList", "Move List"));
     Graph = new ReviewGraph(this);
     Summary = new QLabel(this);
     Summary->setTextFormat(Qt::PlainText);
     Lines = new QListWidget(this);
-    Replay = new QPushButton("Replay", this);
+    Replay = new QPushButton(QCoreApplication::translate("MoveList", "Replay"), this);
     Pace = new QDoubleSpinBox(this);
     Pace->setRange(0.5, 3.0);
     Pace->setSingleStep(0.5);
     Pace->setDecimals(1);
     Pace->setValue(1.0);
-    Pace->setSuffix(" s");
-    Pace->setAccessibleName("Seconds a move");
-    Pause = new QPushButton("Pause", this);
+    Pace->setSuffix(QCoreApplication::translate("MoveList", " s"));
+    Pace->setAccessibleName(QCoreApplication::translate("MoveList", "Seconds a move"));
+    Pause = new QPushButton(QCoreApplication::translate("MoveList", "Pause"), this);
     Level = new QSpinBox(this);
     Level->setRange(MinReviewLevel, MaxReviewLevel);
     Level->setValue(DefaultReviewLevel);
-    Level->setAccessibleName("Review level");
+    Level->setAccessibleName(QCoreApplication::translate("MoveList", "Review level"));
 
     auto* play = new QHBoxLayout;
     play->addWidget(Replay);
     play->addWidget(Pace);
     play->addWidget(Pause);
     auto* review = new QHBoxLayout;
-    auto* levelLabel = new QLabel("Review level", this);
+    auto* levelLabel = new QLabel(QCoreApplication::translate("MoveList", "Review level"), this);
     levelLabel->setBuddy(Level);
     review->addWidget(levelLabel);
     review->addWidget(Level);
@@ -95,13 +96,15 @@ void TMoveList::Show(const GameRecord& record, bool live) {
         ShowReview({});
         return;
     }
-    Lines->addItem("Start");
+    Lines->addItem(QCoreApplication::translate("MoveList", "Start"));
     for (std::size_t ply = 0; ply < record.Size(); ++ply) {
         const int player = record.At(ply).ToMove;
-        m_lines << QString("%1. Player %2 (%3): %4")
+        //: %1 the move's number, %2 the player, %3 its colour, %4 the move as in 5-3-6-4-1.
+        m_lines << QCoreApplication::translate("MoveList", "%1. Player %2 (%3): %4")
                        .arg(ply + 1)
                        .arg(player)
-                       .arg(player == 1 ? "white" : "yellow")
+                       .arg(player == 1 ? QCoreApplication::translate("MoveList", "white")
+                                        : QCoreApplication::translate("MoveList", "yellow"))
                        .arg(QString::fromStdString(MoveText(record.Moves()[ply])));
         auto* item = new QListWidgetItem(m_lines.back());
         if (ply >= record.Cursor()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
@@ -123,15 +126,18 @@ void TMoveList::ShowReview(const std::vector<std::optional<MoveReview>>& reviews
                           .arg(loss)
                           .arg(mark.isEmpty() ? "" : " " + mark));
     }
-    Summary->setText(reviews.empty() ? QString()
-                                     : SummaryLine("White", Summarize(reviews, 1)) + "\n" +
-                                           SummaryLine("Yellow", Summarize(reviews, 2)));
+    Summary->setText(
+        reviews.empty()
+            ? QString()
+            : SummaryLine(QCoreApplication::translate("MoveList", "White"), Summarize(reviews, 1)) + "\n" +
+                  SummaryLine(QCoreApplication::translate("MoveList", "Yellow"), Summarize(reviews, 2)));
 }
 
 void TMoveList::ShowPlayControls(bool mayReplay, bool mayPause, bool paused) {
     Replay->setEnabled(mayReplay);
     Pause->setEnabled(mayPause);
-    Pause->setText(paused ? "Resume" : "Pause");
+    Pause->setText(paused ? QCoreApplication::translate("MoveList", "Resume")
+                          : QCoreApplication::translate("MoveList", "Pause"));
 }
 
 int TMoveList::PaceMilliseconds() const {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QMainWindow>
@@ -19,41 +20,46 @@
 #include "app/MovesMenuHost.h"
 #include "app/Platform.h"
 #include "app/SearchJob.h"
+#include "app/ShownText.h"
 #include "view/BoardSurface.h"
 #include "view/BoardView.h"
 
 namespace {
 
-const char* const GameFileFilter = "Tessaron games (*.tgame);;All files (*)";
+const char* const GameFileFilter = QT_TRANSLATE_NOOP("MovesMenu", "Tessaron games (*.tgame);;All files (*)");
 // The hint: the exact best move two plies deeper than any quick answer, yet instant.
 constexpr SearchSettings HintSettings{Complete, 4, 5};
+
+QString GameFileFilterShown() {
+    return QCoreApplication::translate("MovesMenu", GameFileFilter);
+}
 
 } // namespace
 
 TMovesMenu::TMovesMenu(QMainWindow& window, QMenu* before, MovesMenuHost& host, Platform& platform,
                        Game& game, BoardView& view)
     : QObject(&window), m_window(window), m_host(host), m_platform(platform), m_game(game), m_view(view) {
-    Moves1 = new QMenu("&Moves", &window);
+    Moves1 = new QMenu(QCoreApplication::translate("MovesMenu", "&Moves"), &window);
     window.menuBar()->insertMenu(before->menuAction(), Moves1);
-    Undo1 = Moves1->addAction("Undo");
+    Undo1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Undo"));
     Undo1->setShortcut(QKeySequence("Ctrl+Z"));
-    Redo1 = Moves1->addAction("Redo");
+    Redo1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Redo"));
     Redo1->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     Moves1->addSeparator();
-    MoveList1 = Moves1->addAction("Move List");
+    MoveList1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Move List"));
     MoveList1->setCheckable(true);
-    Hint1 = Moves1->addAction("Hint");
+    Hint1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Hint"));
     Hint1->setShortcut(QKeySequence("H"));
-    ShowLastMove1 = Moves1->addAction("Show Last Move");
+    ShowLastMove1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Show Last Move"));
     ShowLastMove1->setCheckable(true);
     Moves1->addSeparator();
-    SaveGame1 = Moves1->addAction("Save Game…");
+    SaveGame1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Save Game…"));
     SaveGame1->setShortcut(QKeySequence("Ctrl+S"));
-    OpenGame1 = Moves1->addAction("Open Game…");
+    OpenGame1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Open Game…"));
     OpenGame1->setShortcut(QKeySequence("Ctrl+O"));
-    ResumeLastGame1 = Moves1->addAction("Resume Last Game");
+    ResumeLastGame1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "Resume Last Game"));
     Moves1->addSeparator();
-    HowToPlay1 = Moves1->addAction("How to Play");
+    HowToPlay1 = Moves1->addAction(QCoreApplication::translate("MovesMenu", "How to Play"));
     HowToPlay1->setShortcut(QKeySequence("F1"));
 
     m_moveList = new TMoveList(&window);
@@ -248,23 +254,28 @@ bool TMovesMenu::MaySaveOrOpen() const {
 
 void TMovesMenu::SaveGame1Click() {
     if (!MaySaveOrOpen() || !RecordLive()) return;
-    const QString asked = m_platform.AskFileName(true, "Save Game", GameFileFilter);
+    const QString asked = m_platform.AskFileName(true, QCoreApplication::translate("MovesMenu", "Save Game"),
+                                                 GameFileFilterShown());
     if (asked.isEmpty()) return;
     const QString path = WithGameSuffix(asked);
     const QString failure =
         WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
-    if (!failure.isEmpty()) m_platform.ShowMessage("Save Game", failure);
+    if (!failure.isEmpty())
+        m_platform.ShowMessage(QCoreApplication::translate("MovesMenu", "Save Game"), failure);
 }
 
 void TMovesMenu::OpenGame1Click() {
     if (!MaySaveOrOpen()) return;
-    const QString path = m_platform.AskFileName(false, "Open Game", GameFileFilter);
+    const QString path = m_platform.AskFileName(false, QCoreApplication::translate("MovesMenu", "Open Game"),
+                                                GameFileFilterShown());
     if (path.isEmpty()) return;
     std::variant<SavedGame, GameFileError> read = ReadGameFile(path);
     if (const GameFileError* error = std::get_if<GameFileError>(&read)) {
         // The game on the board is not touched.
-        m_platform.ShowMessage("Open Game", QString("%1 is not a game this program can open.\n%2")
-                                                .arg(path, QString::fromStdString(error->Text())));
+        m_platform.ShowMessage(
+            QCoreApplication::translate("MovesMenu", "Open Game"),
+            QCoreApplication::translate("MovesMenu", "%1 is not a game this program can open.\n%2")
+                .arg(path, ShownText(error->Text())));
         return;
     }
     LoadGame(std::get<SavedGame>(std::move(read)));
@@ -305,8 +316,11 @@ void TMovesMenu::KeepForResume() {
         const QString failure =
             WriteGameFile(path, GameText(m_game.RecordVariant(), m_host.Players(), m_game.record()));
         if (!failure.isEmpty())
-            m_platform.ShowMessage("Tessaron",
-                                   "The unfinished game could not be kept for Resume Last Game.\n" + failure);
+            m_platform.ShowMessage(
+                "Tessaron",
+                QCoreApplication::translate("MovesMenu",
+                                            "The unfinished game could not be kept for Resume Last Game.\n") +
+                    failure);
     } else if (m_playedLocally) {
         QFile::remove(path);
     }
@@ -318,8 +332,9 @@ void TMovesMenu::ResumeLastGame1Click() {
     std::variant<SavedGame, GameFileError> read = ReadGameFile(path);
     if (const GameFileError* error = std::get_if<GameFileError>(&read)) {
         m_platform.ShowMessage(
-            "Resume Last Game",
-            QString("The kept game cannot be resumed.\n%1").arg(QString::fromStdString(error->Text())));
+            QCoreApplication::translate("MovesMenu", "Resume Last Game"),
+            QCoreApplication::translate("MovesMenu", "The kept game cannot be resumed.\n%1")
+                .arg(ShownText(error->Text())));
         return;
     }
     LoadGame(std::get<SavedGame>(std::move(read)));

@@ -1,5 +1,6 @@
 #include "app/PictureFile.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -8,7 +9,8 @@
 bool LoadPicture(Platform& platform, QLabel* label, const QString& fileName) {
     QPixmap picture;
     if (!picture.load(fileName)) {
-        platform.ShowMessage(QStringLiteral("Tessaron"), QStringLiteral("Cannot open file %1").arg(fileName));
+        platform.ShowMessage(QStringLiteral("Tessaron"),
+                             QCoreApplication::translate("PictureFile", "Cannot open file %1").arg(fileName));
         label->clear();
         return false;
     }

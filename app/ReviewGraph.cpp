@@ -1,5 +1,6 @@
 #include "app/ReviewGraph.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,7 +37,7 @@ QColor MarkColour(MoveMark mark) {
 ReviewGraph::ReviewGraph(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setMinimumSize(minimumSizeHint());
-    setAccessibleName("Review graph");
+    setAccessibleName(QCoreApplication::translate("ReviewGraph", "Review graph"));
 }
 
 void ReviewGraph::Show(const std::vector<std::optional<MoveReview>>& reviews, std::size_t current) {
@@ -78,11 +79,12 @@ std::optional<std::size_t> ReviewGraph::MoveAt(QPoint at) const {
 QString ReviewGraph::Describe(std::size_t ply) const {
     if (ply < 1 || ply > m_reviews.size()) return {};
     const std::optional<MoveReview>& review = m_reviews[ply - 1];
-    if (!review) return QString("%1. not reviewed yet").arg(ply);
+    if (!review) return QCoreApplication::translate("ReviewGraph", "%1. not reviewed yet").arg(ply);
     const QString mark = QString::fromLatin1(MarkText(MarkOf(review->Loss())));
-    return QString("%1. %2 %3: value %4\nbest %5: %6, loss %7%8")
+    return QCoreApplication::translate("ReviewGraph", "%1. %2 %3: value %4\nbest %5: %6, loss %7%8")
         .arg(ply)
-        .arg(review->Side == 1 ? "White" : "Yellow")
+        .arg(review->Side == 1 ? QCoreApplication::translate("ReviewGraph", "White")
+                               : QCoreApplication::translate("ReviewGraph", "Yellow"))
         .arg(QString::fromStdString(MoveText(review->Played)))
         .arg(review->PlayedValue)
         .arg(QString::fromStdString(MoveText(review->Best)))

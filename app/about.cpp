@@ -1,5 +1,6 @@
 #include "app/about.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -71,7 +72,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     Label2 = MakeLine(WebAddressLine, Panel1);
     Label2->setGeometry(23, 9, 349, 33);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     OKButton->setGeometry(159, 287, 98, 31);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

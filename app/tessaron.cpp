@@ -7,6 +7,7 @@
 #include "app/Main.h"
 #include "app/QtPlatform.h"
 #include "app/Splash.h"
+#include "app/Translation.h"
 #include "app/Version.h"
 #include "app/WindowWait.h"
 #include "app/about.h"
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     // The settings object exists before any window; it is freed when the program ends.
     TProfile Profile;
     QApplication app(argc, argv);
+    // Before the first window: every text is looked up when its window is built.
+    InstallTranslations(app);
     QtPlatform platform;
 
     // The splash is on screen, and held for a moment, while the main window is built. Under

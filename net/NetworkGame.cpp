@@ -1,5 +1,8 @@
 #include "net/NetworkGame.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
 #include "net/ChatEncoding.h"
 #include "rules/MoveNotation.h"
 
@@ -171,10 +174,24 @@ void NetworkGame::Received(const QByteArray& read, int remotePlayer) {
     ShowWaitingChats();
 }
 
+QString ChatTextShown(const std::string& received) {
+    const QString shown = QString::fromStdString(ChatTextForDisplay(received));
+    // The note that ends a cut text is the program's, in the player's language; the same line
+    // sent by the peer, at the end of a text that was not cut, stays the peer's.
+    static const QRegularExpression note(QStringLiteral(R"((?:^|\n)\[(\d+) more characters not shown\]$)"));
+    const QRegularExpressionMatch found = note.match(shown);
+    if (!found.hasMatch()) return shown;
+    const QString line = found.captured(0).mid(found.captured(0).startsWith('\n') ? 1 : 0);
+    if (QString::fromStdString(received).endsWith(line)) return shown;
+    return shown.chopped(line.size()) +
+           QCoreApplication::translate("NetworkGame", "[%1 more characters not shown]")
+               .arg(found.captured(1));
+}
+
 void NetworkGame::Handle(const NetMessage& message, int remotePlayer) {
     if (message.Type == NetMessage::Kind::Chat) {
         QueueChat(QStringLiteral("Message from Player %1").arg(remotePlayer),
-                  QString::fromStdString(ChatTextForDisplay(ChatTextFromWire(message.Text))), remotePlayer);
+                  ChatTextShown(ChatTextFromWire(message.Text)), remotePlayer);
         return;
     }
     ReceiveSituation situation = m_host.Situation();
@@ -207,8 +224,10 @@ void NetworkGame::ShowWaitingChats() {
         if (m_chatsDroppedUnsaid > 0) {
             const QString note =
                 m_chatsDroppedUnsaid == 1
-                    ? QStringLiteral("(1 earlier message was not shown: it came too fast)")
-                    : QStringLiteral("(%1 earlier messages were not shown: they came too fast)")
+                    ? QCoreApplication::translate("NetworkGame",
+                                                  "(1 earlier message was not shown: it came too fast)")
+                    : QCoreApplication::translate("NetworkGame",
+                                                  "(%1 earlier messages were not shown: they came too fast)")
                           .arg(m_chatsDroppedUnsaid);
             chat.Text = note + "\n\n" + chat.Text;
             m_chatsDroppedUnsaid = 0;

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <deque>
+#include <string>
 
 #include "net/MessageDecoder.h"
 #include "net/NetworkGameHost.h"
 #include "net/WSockets.h"
+
+// A received chat text as its box shows it (ChatTextForDisplay), with the note that ends a
+// text cut short in the player's language.
+QString ChatTextShown(const std::string& received);
 
 // The game's side of network play: it opens the connection for Start, sends the local user's
 // moves and chat messages, turns what arrives into checked moves and chat boxes, and keeps

@@ -1,6 +1,7 @@
 #include "view/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <array>
 #include <utility>
@@ -12,8 +13,9 @@
 
 namespace {
 
-const char* ColourName(int player) {
-    return player == 1 ? "White" : "Yellow";
+QString ColourName(int player) {
+    return player == 1 ? QCoreApplication::translate("Board", "White")
+                       : QCoreApplication::translate("Board", "Yellow");
 }
 
 // The 58 cells of the game in rows then columns.
@@ -117,7 +119,9 @@ class CellListAccessible final : public PartAccessible {
         if (!m_surface || !m_surface->hasFocus() || !Reading()) return nullptr;
         return child(IndexOfCell(Reading()->CursorCell()));
     }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? "Board" : QString(); }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QCoreApplication::translate("Board", "Board") : QString();
+    }
     QRect rect() const override { return m_surface ? QRect(Global({0, 0}), m_surface->size()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::List; }
     QAccessible::State state() const override {
@@ -243,18 +247,25 @@ void InstallBoardAccessibility() {
 }
 
 QString CellSpoken(CellPos cell, int owner) {
-    const QString what = owner == 1 ? "white piece" : owner == 2 ? "yellow piece" : "empty";
-    return QString("Row %1, column %2: %3").arg(cell.Row).arg(cell.Col).arg(what);
+    const QString what = owner == 1   ? QCoreApplication::translate("Board", "white piece")
+                         : owner == 2 ? QCoreApplication::translate("Board", "yellow piece")
+                                      : QCoreApplication::translate("Board", "empty");
+    return QCoreApplication::translate("Board", "Row %1, column %2: %3")
+        .arg(cell.Row)
+        .arg(cell.Col)
+        .arg(what);
 }
 
 QString MoveSpoken(const Move& move, int mover, int captured) {
-    return QString("%1: %2-%3 to %4-%5, %6, %7 captured. %8 to move.")
+    //: %1 the mover's colour, %2-%3 and %4-%5 the cells, %6 clone or jump, %7 a count, %8 the next colour.
+    return QCoreApplication::translate("Board", "%1: %2-%3 to %4-%5, %6, %7 captured. %8 to move.")
         .arg(ColourName(mover))
         .arg(move.FromRow)
         .arg(move.FromCol)
         .arg(move.ToRow)
         .arg(move.ToCol)
-        .arg(move.Clone ? "clone" : "jump")
+        .arg(move.Clone ? QCoreApplication::translate("Board", "clone")
+                        : QCoreApplication::translate("Board", "jump"))
         .arg(captured)
         .arg(ColourName(OtherPlayer(mover)));
 }

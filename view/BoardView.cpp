@@ -1,5 +1,6 @@
 #include "view/BoardView.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QTransform>
@@ -91,11 +92,13 @@ void BoardView::AddToScore(int player, int delta) {
 // The markers are named for the player and the count beside them ("White: 9 pieces").
 void BoardView::NameMarkers() {
     for (int player = 1; player <= 2; ++player) {
-        const QString colour = player == 1 ? "White" : "Yellow";
+        const QString colour = player == 1 ? QCoreApplication::translate("Board", "White")
+                                           : QCoreApplication::translate("Board", "Yellow");
         const QString count = ScoreCaption(player)->text();
-        Marker(player)->setAccessibleName(count.isEmpty() ? colour
-                                          : count == "1"  ? colour + ": 1 piece"
-                                                          : QString("%1: %2 pieces").arg(colour, count));
+        Marker(player)->setAccessibleName(
+            count.isEmpty() ? colour
+            : count == "1"  ? QCoreApplication::translate("Board", "%1: 1 piece").arg(colour)
+                            : QCoreApplication::translate("Board", "%1: %2 pieces").arg(colour, count));
     }
 }
 

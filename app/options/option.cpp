@@ -1,6 +1,7 @@
 #include "app/options/option.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -9,6 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
+#include <string>
+#include <string_view>
 
 #include "ai/SearchSettings.h"
 #include "app/options/RadioGroup.h"
@@ -41,7 +45,7 @@ QWidget* Heading(const QColor& colour, QWidget* parent) {
     backdrop.setColor(QPalette::Window, HeadingBackground);
     band->setPalette(backdrop);
 
-    auto* label = new QLabel(QStringLiteral("Choose your partner !"), band);
+    auto* label = new QLabel(QCoreApplication::translate("Players", "Choose your partner !"), band);
     QFont font = label->font();
     font.setUnderline(true);
     font.setBold(true);
@@ -62,12 +66,18 @@ QWidget* Heading(const QColor& colour, QWidget* parent) {
     return band;
 }
 
+// The searches' names, as the dialog shows them; the translators find them here.
+constexpr std::array<std::string_view, 4> AlgorithmCaptions{
+    QT_TRANSLATE_NOOP("Players", "Complete"), QT_TRANSLATE_NOOP("Players", "Branch and Bound"),
+    QT_TRANSLATE_NOOP("Players", "Alpha-Beta"), QT_TRANSLATE_NOOP("Players", "Home Made")};
+static_assert(AlgorithmCaptions == AlgorithmNames, "every search's name is offered for translation");
+
 QStringList AlgorithmItems() {
     QStringList items;
     for (const std::string_view name : AlgorithmNames)
-        items << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        items << QCoreApplication::translate("Players", std::string(name).c_str());
     // The branch count's field stands on Home Made's line, after its caption.
-    items.last() += QStringLiteral("      Branch:");
+    items.last() += QStringLiteral("      ") + QCoreApplication::translate("Players", "Branch:");
     return items;
 }
 
@@ -94,9 +104,9 @@ struct PlayerControls {
 QFrame* MakePlayerControls(QDialog* dialog, int frameStyle, const PlayerControls& controls) {
     auto* half = new QFrame(dialog);
     half->setFrameStyle(frameStyle);
-    controls.Human = new QRadioButton(QStringLiteral("Human"), half);
-    controls.Computer = new QRadioButton(QStringLiteral("Computer"), half);
-    controls.Network = new QRadioButton(QStringLiteral("Network"), half);
+    controls.Human = new QRadioButton(QCoreApplication::translate("Players", "Human"), half);
+    controls.Computer = new QRadioButton(QCoreApplication::translate("Players", "Computer"), half);
+    controls.Network = new QRadioButton(QCoreApplication::translate("Players", "Network"), half);
     controls.Level = new SpinEdit(MinLevel, MaxLevel, 1, half);
     controls.Algorithms = new RadioGroup(AlgorithmItems(), half);
     controls.Branch = new SpinEdit(MinBranch, MaxBranch, 2);
@@ -129,7 +139,7 @@ void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour, c
         column->addWidget(kind);
     auto* levelRow = new QHBoxLayout;
     levelRow->setSpacing(Margin);
-    levelRow->addWidget(new QLabel(QStringLiteral("Level :"), half));
+    levelRow->addWidget(new QLabel(QCoreApplication::translate("Players", "Level :"), half));
     levelRow->addWidget(controls.Level);
     levelRow->addStretch();
     column->addLayout(levelRow);
@@ -150,7 +160,7 @@ void LayOutPlayer(QFrame* half, const QMargins& margins, const QColor& colour, c
 } // namespace
 
 TOptions::TOptions(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(QCoreApplication::translate("Players", "Options"));
     // The 8-point face these controls were designed for is narrower than the usual desktop
     // faces, so a slightly smaller size keeps the same texts in the same room. Set before
     // the controls are made so that every one of them inherits it.
@@ -168,21 +178,22 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     const PlayerControls player2{RadioButton3, RadioButton4, RadioButton5, SpinEdit3, RadioGroup2, SpinEdit4};
     QFrame* right = MakePlayerControls(this, QFrame::Panel | QFrame::Sunken, player2);
     EditHostClient = new QLineEdit(QString::fromUtf8(DefaultOpponentHost), right);
-    EditHostClient->setToolTip(QStringLiteral("Address IP of your opponent"));
+    EditHostClient->setToolTip(QCoreApplication::translate("Players", "Address IP of your opponent"));
     EditPortClient = new QLineEdit(QStringLiteral("1024"), right);
-    EditPortClient->setToolTip(QStringLiteral("Port of your opponent"));
+    EditPortClient->setToolTip(QCoreApplication::translate("Players", "Port of your opponent"));
     FitToPort(EditPortClient);
 
     // The left half is open, so its controls line up with the page margin; the panel of the
     // right half keeps a small margin inside its frame. Their rows start at the same height.
     const int inset = right->frameWidth() + Inset;
     LayOutPlayer(left, QMargins(0, inset, 0, inset), Player1PieceColor, player1,
-                 {{QStringLiteral("Port :"), EditPortServer}});
+                 {{QCoreApplication::translate("Players", "Port :"), EditPortServer}});
     LayOutPlayer(right, QMargins(Inset, Inset, Inset, Inset), Player2PieceColor, player2,
-                 {{QStringLiteral("Host :"), EditHostClient}, {QStringLiteral("Port :"), EditPortClient}});
+                 {{QCoreApplication::translate("Players", "Host :"), EditHostClient},
+                  {QCoreApplication::translate("Players", "Port :"), EditPortClient}});
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    OkButton = new QPushButton(QCoreApplication::translate("Players", "Ok"), this);
+    CancelButton = new QPushButton(QCoreApplication::translate("Players", "Cancel"), this);
     // Neither button is the default one: Enter in a field does not close the dialog.
     for (QPushButton* button : {OkButton, CancelButton}) {
         button->setAutoDefault(false);

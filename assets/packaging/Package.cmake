@@ -32,6 +32,8 @@ with short text messages between the two players.]=])
 # played by Qt Multimedia's PulseAudio output, without GStreamer, and need a sound server:
 # without one the game runs silently, so the server is recommended, not required.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# The game's own translations are built into the program; Qt's, for the standard buttons and
+# the file dialogs, come with qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
 
 include(CPack)

@@ -64,6 +64,8 @@ desktop_start() {
     export XDG_CONFIG_HOME=$DESKTOP_TMP/config
     export HOME=$DESKTOP_TMP/home
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    # The cases read the game's English texts, whatever the language of the machine.
+    export LANGUAGE=en
 
     # Without a number given, the X server picks a free one and writes it to the pipe.
     # -noreset: by default the server resets when its last client leaves, and a client

@@ -1,6 +1,7 @@
 #include "app/FileDialogs.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,7 +46,13 @@ QString FileDialogs::Ask(QWidget* parent, bool forSaving, const QString& caption
     dialog.setDirectory(StartFolder());
     const QRegularExpressionMatch suffix = QRegularExpression(R"(\*\.(\w+))").match(filter);
     dialog.setDefaultSuffix(suffix.hasMatch() ? suffix.captured(1) : QString());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const int answer = dialog.exec();
+    // A name typed and confirmed with Return leaves the name's completion list on screen, and
+    // it would eat the next click in the main window: it goes with the dialog.
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>()) {
+        if (completer->popup()) completer->popup()->hide();
+    }
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();
     return path;

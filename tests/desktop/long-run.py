@@ -8,7 +8,7 @@ import sys
 import time
 
 import accessible
-from rules import moves_of, played, start_position, taken_by
+from rules import filled_at_end, moves_of, played, start_position, taken_by
 from accessible import Failure, boxes, choose, game_alive, wait_for, xdotool
 
 LAYOUTS = ["Standard", "American", "Swedish"]
@@ -181,7 +181,7 @@ def network_games(count, seed=1):
             move = max(options, key=lambda m: (taken_by(cells, m, side), m[2], chooser.random()))
             (fr, fc), (tr, tc), _ = move
             (listener if side == 1 else caller).act(str(fr), str(fc), str(tr), str(tc))
-            cells = played(cells, move, side)
+            cells = filled_at_end(played(cells, move, side), side)
             try:
                 wait_for(f"game {number}, move {ply} on both boards",
                          lambda: listener.position() == cells and caller.position() == cells, 20)

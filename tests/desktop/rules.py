@@ -40,3 +40,11 @@ def played(cells, move, side):
         if after.get((target[0] + dr, target[1] + dc)) == 3 - side:
             after[(target[0] + dr, target[1] + dc)] = side
     return after
+
+
+def filled_at_end(cells, side):
+    """The position once `side` has moved, as the game shows it: when the opponent then has no
+    move the game ends and every empty cell goes to `side`."""
+    if moves_of(cells, 3 - side):
+        return cells
+    return {cell: value or side for cell, value in cells.items()}

@@ -15,10 +15,12 @@ LAYOUTS = ["Standard", "American", "Swedish"]
 
 
 def held(pid):
-    """Resident memory in KiB, open descriptors and threads of a process."""
+    """Resident memory in KiB, open descriptors and threads of a process, and of the memory the
+    part that is its own (anonymous) and the part read from files (libraries, fonts)."""
     with open(f"/proc/{pid}/status") as status:
         fields = dict(line.split(":", 1) for line in status)
-    return (int(fields["VmRSS"].split()[0]), len(os.listdir(f"/proc/{pid}/fd")), int(fields["Threads"]))
+    kib = {name: int(fields[name].split()[0]) for name in ("VmRSS", "RssAnon", "RssFile")}
+    return (kib["VmRSS"], len(os.listdir(f"/proc/{pid}/fd")), int(fields["Threads"]), kib["RssAnon"], kib["RssFile"])
 
 
 def start_game(settings):
@@ -88,19 +90,21 @@ def computers_games(count):
             raise Failure(f"the program ended after game {number}")
         figures[number] = held(game.pid)
         print(f"game {number:3} {layout:8} level {level}: {' '.join(texts)[:40]:40} "
-              f"rss {figures[number][0]} KiB, {figures[number][1]} descriptors, {figures[number][2]} threads, "
+              f"rss {figures[number][0]} KiB (own {figures[number][3]}, files {figures[number][4]}), "
+              f"{figures[number][1]} descriptors, {figures[number][2]} threads, "
               f"{time.monotonic() - started:.0f} s", flush=True)
     game.terminate()
     game.wait(30)
     first = figures[min(10, count)]
     last = figures[count]
     grown = last[0] - first[0]
-    print(f"after game {min(10, count)}: {first[0]} KiB, {first[1]} descriptors, {first[2]} threads; "
-          f"after game {count}: {last[0]} KiB ({grown:+d}), {last[1]} descriptors, {last[2]} threads")
+    print(f"after game {min(10, count)}: {first[0]} KiB (own {first[3]}), {first[1]} descriptors, {first[2]} threads; "
+          f"after game {count}: {last[0]} KiB ({grown:+d}; own {last[3]}, {last[3] - first[3]:+d}), "
+          f"{last[1]} descriptors, {last[2]} threads")
     if grown > 2048:
         raise Failure(f"the resident memory grew by {grown} KiB from game {min(10, count)} to game {count}")
-    if last[1:] != first[1:]:
-        raise Failure(f"descriptors and threads {first[1:]} after game {min(10, count)}, {last[1:]} at the end")
+    if last[1:3] != first[1:3]:
+        raise Failure(f"descriptors and threads {first[1:3]} after game {min(10, count)}, {last[1:3]} at the end")
     return f"{count} games"
 
 
@@ -213,7 +217,7 @@ def network_games(count, seed=1):
             listener.choose("Game", "Disconnect")
             wait_for("both disconnected", lambda: listener.status() == "Not Connected"
                      and caller.status().startswith("Connection closed by Player 1"), 20)
-        figures = held(listener.game.pid)
+        figures = held(listener.game.pid)[:3]
         sockets = sum(os.readlink(f"/proc/{listener.game.pid}/fd/{fd}").startswith("socket:")
                       for fd in os.listdir(f"/proc/{listener.game.pid}/fd"))
         # Compared after the games that end disconnected (a killed caller leaves the listening

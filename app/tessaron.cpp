@@ -2,9 +2,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 #include "app/Info.h"
 #include "app/Main.h"
@@ -25,14 +22,6 @@ int main(int argc, char* argv[]) {
             std::printf("Tessaron %s\n", TessaronVersion);
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
-
-#if defined(__GLIBC__)
-    // Each computer's turn runs on threads made for it. With an allocation arena a thread, as
-    // glibc does by default, what those threads free stays spread over the arenas and hours of
-    // play raise the resident memory a little every game; one arena keeps it level. The
-    // searches allocate nothing while they search, so they do not wait on its lock.
-    mallopt(M_ARENA_MAX, 1);
-#endif
 
     // The settings object exists before any window; it is freed when the program ends.
     TProfile Profile;

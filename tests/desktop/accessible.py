@@ -19,10 +19,14 @@ class Failure(Exception):
 
 
 def wait_for(what, condition, seconds=10.0):
-    """The first true value of condition() within the time, or a Failure naming what."""
+    """The first true value of condition() within the time, or a Failure naming what. A reading
+    the program did not answer in time over the bus (it is busy) counts as not yet."""
     deadline = time.monotonic() + seconds
     while True:
-        value = condition()
+        try:
+            value = condition()
+        except GLib.Error:
+            value = None
         if value:
             return value
         if time.monotonic() > deadline:

@@ -144,6 +144,8 @@ MatchGame PlayMatchGame(MatchGame game, const SearchSettings& a, const SearchSet
         side = OtherPlayer(side);
         ++game.Plies;
     }
+    game.Final = grid;
+    game.FinalToMove = side;
     game.Pieces1 = CountPieces(grid, Player1);
     game.Pieces2 = CountPieces(grid, Player2);
     return game;
@@ -214,8 +216,11 @@ double MatchScore::EloMargin() const {
 
 std::string MatchSummaryLine(const SearchSettings& a, const SearchSettings& b, const MatchScore& score) {
     char numbers[96];
+    // Rounded before printing, so an even match reads "elo 0" rather than "-0".
+    const double elo =
+        std::isfinite(score.Elo()) ? static_cast<double>(std::lround(score.Elo())) + 0.0 : score.Elo();
     std::snprintf(numbers, sizeof numbers, "%d-%d-%d score %.1f%% elo %.0f \u00b1 %.0f", score.Wins,
-                  score.Draws, score.Losses, 100 * score.Share(), score.Elo(), score.EloMargin());
+                  score.Draws, score.Losses, 100 * score.Share(), elo == 0 ? 0.0 : elo, score.EloMargin());
     return MatchPlayerName(a) + " vs " + MatchPlayerName(b) + ": " + numbers;
 }
 

@@ -51,6 +51,9 @@ struct MatchGame {
     int Pieces2 = 0;
     int Plies = 0;
     GameEnd End = GameEnd::NoMove;
+    // Where the game stopped (not kept in its line): the board and the player to move.
+    ValueGrid Final;
+    int FinalToMove = 1;
     // +1 A won, 0 draw, -1 B won.
     int ResultForA() const;
 };

@@ -159,9 +159,12 @@ int main(int argc, char** argv) {
         std::cerr << "tessaron-match: writing " << resultsPath << " failed\n";
         return 1;
     }
-    std::printf("times %s median %.6f s a move over %zu searches, %s median %.6f s over %zu\n",
+    std::vector<double> all = times.A;
+    all.insert(all.end(), times.B.begin(), times.B.end());
+    std::printf("times %s median %.6f s a move over %zu searches, %s median %.6f s over %zu, "
+                "together %.6f s over %zu\n",
                 MatchPlayerName(*a).c_str(), Median(times.A), times.A.size(), MatchPlayerName(*b).c_str(),
-                Median(times.B), times.B.size());
+                Median(times.B), times.B.size(), Median(all), all.size());
     std::cout << MatchSummaryLine(*a, *b, score) << std::endl;
     return 0;
 }

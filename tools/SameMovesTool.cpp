@@ -1,5 +1,8 @@
 // tessaron-same-moves: on many positions of play, whether settings choose the same move, so
-// that settings which play alike are rated once. Compares, at every level, Complete with Branch
+// that settings which play alike are rated once. The positions are those of games that
+// Alpha-Beta plays against itself at the level compared, from the match tool's openings: the
+// positions that matches meet, end games with players short of moves included, which is
+// where the full-width algorithms part. Compares, at every level, Complete with Branch
 // and Bound and with Alpha-Beta, and Home Made at branch 5 with branch 30 and with Alpha-Beta.
 // Up to --reference-max-level the reference searches answer, written node by node as the game
 // defines them (the fast engine computes Complete and Branch and Bound as one search, so only
@@ -12,7 +15,9 @@
 #include <string>
 
 #include "ai/Engine.h"
-#include "tools/RandomPositions.h"
+#include "rules/Layouts.h"
+#include "rules/LegalMoves.h"
+#include "tools/MatchPlay.h"
 
 namespace {
 
@@ -62,22 +67,35 @@ int main(int argc, char** argv) {
         // Fewer positions at the slow levels; every level still sees hundreds.
         const int count = level >= 8 ? positions / 8 : level >= 7 ? positions / 4 : positions;
         int differ[4] = {};
-        for (int p = 0; p < count; ++p) {
-            const uint32_t positionSeed = seed * 100003u + static_cast<uint32_t>(p);
+        const std::vector<Opening> openings = ShuffledOpenings(seed);
+        int compared = 0;
+        for (std::size_t g = 0; compared < count && g < openings.size(); ++g) {
+            ValueGrid grid = StartingGrid(openings[g].Layout);
             int side = 1;
-            const ValueGrid grid =
-                RandomPlayout(1 + static_cast<int>(positionSeed % 3), 2 + static_cast<int>(positionSeed % 97),
-                              positionSeed, &side);
-            for (int c = 0; c < 4; ++c) {
-                const Comparison& comparison = comparisons[c];
-                const SearchOutcome x = SearchTopLevel(engine, grid, side, comparison.First, nullptr);
-                const SearchOutcome y = SearchTopLevel(engine, grid, side, comparison.Second, nullptr);
-                if (!SameChoice(x, y)) ++differ[c];
+            for (const Move& move : {openings[g].First, openings[g].Second}) {
+                ValueGrid after;
+                ApplyMoveToGrid(grid, after, move, side, OtherPlayer(side));
+                grid = after;
+                side = OtherPlayer(side);
+            }
+            for (int ply = 0; compared < count && ply < 200 && HasLegalMove(grid, side); ++ply, ++compared) {
+                for (int c = 0; c < 4; ++c) {
+                    const Comparison& comparison = comparisons[c];
+                    const SearchOutcome x = SearchTopLevel(engine, grid, side, comparison.First, nullptr);
+                    const SearchOutcome y = SearchTopLevel(engine, grid, side, comparison.Second, nullptr);
+                    if (!SameChoice(x, y)) ++differ[c];
+                }
+                const SearchOutcome next =
+                    SearchTopLevel(EngineKind::Fast, grid, side, {AlphaBeta, level, 5}, nullptr);
+                ValueGrid after;
+                ApplyMoveToGrid(grid, after, next.BestMove, side, OtherPlayer(side));
+                grid = after;
+                side = OtherPlayer(side);
             }
         }
         for (int c = 0; c < 4; ++c) {
             std::printf("level %d %-28s %s engine: %d of %d positions differ\n", level, comparisons[c].Name,
-                        engine == EngineKind::Reference ? "reference" : "fast", differ[c], count);
+                        engine == EngineKind::Reference ? "reference" : "fast", differ[c], compared);
         }
         std::fflush(stdout);
     }

@@ -11,6 +11,7 @@
 
 #include "rules/Board.h"
 
+#include "app/options/StrengthTable.h"
 #include "rules/MoveOffsets.h"
 #include "view/BoardGeometry.h"
 #include "view/BoardPainting.h"
@@ -165,6 +166,7 @@ THowToPlay::THowToPlay(QWidget* owner) : QDialog(owner) {
     layout->addLayout(top);
 
     Rules = new QLabel(RulesText);
+    Rules->setText(Rules->text() + StrengthTableSection()); // the measured table after the rules
     Rules->setTextFormat(Qt::RichText);
     Rules->setWordWrap(true);
     Rules->setContentsMargins(4, 0, 4, 4);

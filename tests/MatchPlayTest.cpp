@@ -146,6 +146,9 @@ TEST(MatchPlay, ScoresAndRatesAMatch) {
     MatchScore sweep;
     sweep.Add(1);
     EXPECT_TRUE(std::isinf(sweep.Elo()));
+    EXPECT_TRUE(std::isinf(sweep.EloMargin())); // not a number that prints as "nan"
+    EXPECT_NE(MatchSummaryLine(Player("2:1"), Player("2:0"), sweep).find("elo inf \u00b1 inf"),
+              std::string::npos);
 }
 
 // Level 0 against itself from this opening goes round the same positions: both players choose

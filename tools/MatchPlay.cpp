@@ -206,7 +206,8 @@ double MatchScore::Elo() const {
 // The normal approximation of the mean points per game, carried through the logistic curve.
 double MatchScore::EloMargin() const {
     const int n = Games();
-    if (n == 0) return std::numeric_limits<double>::infinity();
+    // No games, or a sweep: the difference is unbounded on one side.
+    if (n == 0 || !std::isfinite(Elo())) return std::numeric_limits<double>::infinity();
     const double p = Share();
     const double variance = (Wins + 0.25 * Draws) / n - p * p;
     const double deviation = std::sqrt(std::max(0.0, variance) / n);

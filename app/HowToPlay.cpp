@@ -12,6 +12,7 @@
 
 #include "rules/Board.h"
 
+#include "app/options/StrengthTable.h"
 #include "rules/MoveOffsets.h"
 #include "view/BoardGeometry.h"
 #include "view/BoardPainting.h"
@@ -186,7 +187,8 @@ THowToPlay::THowToPlay(QWidget* owner) : QDialog(owner) {
     QString rules = QStringLiteral("\n");
     for (const char* section : RulesSections)
         rules += QCoreApplication::translate("HowToPlay", section);
-    Rules = new QLabel(rules);
+    // The measured strength of the computer's settings after the rules.
+    Rules = new QLabel(rules + StrengthTableSection());
     Rules->setTextFormat(Qt::RichText);
     Rules->setWordWrap(true);
     Rules->setContentsMargins(4, 0, 4, 4);

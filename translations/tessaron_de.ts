@@ -957,6 +957,77 @@ bester %5: %6, Verlust %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>unter 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, Stufe %2, %3 Zweige</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1: Wertung etwa %2, %3 pro Zug</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>mit %1 Zweigen Wertung etwa %2, %3 pro Zug</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1: nicht gemessen</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1: nicht gemessen; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 Zweige)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Computerspieler</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Zeit pro Zug</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>Wie stark der Computer spielt</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Jede Einstellung des Computers wurde in Partien gegen ihre Nachbarn gewertet, auf einer Skala, auf der Alpha-Beta auf Stufe 0 bei 1000 steht. Wer 200 höher gewertet ist, gewinnt etwa drei von vier Partien; das ± gibt das 95-%-Intervall der Messung an. Die Zeit ist die mittlere Zeit pro Zug auf einem Rechner mit zwei Kernen.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

@@ -957,6 +957,77 @@ mejor %5: %6, pérdida %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>menos de 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, nivel %2, %3 ramas</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, nivel %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1: puntuación de unos %2, %3 por jugada</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>con %1 ramas, puntuación de unos %2, %3 por jugada</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1: sin medir</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1: sin medir; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 ramas)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Jugador ordenador</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Tiempo por jugada</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>Qué tan fuerte juega el ordenador</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Cada ajuste del ordenador se puntuó en partidas contra sus vecinos, en una sola escala en la que Alfa-Beta en el nivel 0 vale 1000. Un jugador con 200 puntos más gana unas tres partidas de cada cuatro; el ± da el intervalo del 95 % de la medida. El tiempo es la mediana del tiempo por jugada en un ordenador de dos núcleos.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

@@ -957,6 +957,77 @@ meilleur %5 : %6, perte %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>moins de 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, niveau %2, %3 branches</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, niveau %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1 : classement d’environ %2, %3 par coup</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>à %1 branches, classement d’environ %2, %3 par coup</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1 : non mesuré</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1 : non mesuré ; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 branches)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Temps par coup</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>La force de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Chaque réglage de l’ordinateur a été classé par des parties contre ses voisins, sur une seule échelle où Alpha-Bêta au niveau 0 vaut 1000. Un joueur classé 200 points plus haut gagne environ trois parties sur quatre ; le ± donne l’intervalle à 95 % de la mesure. Le temps est le temps médian par coup sur un ordinateur à deux cœurs.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

@@ -957,6 +957,77 @@ migliore %5: %6, perdita %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>meno di 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, livello %2, %3 rami</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, livello %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1: punteggio di circa %2, %3 a mossa</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>con %1 rami, punteggio di circa %2, %3 a mossa</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1: non misurato</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1: non misurato; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 rami)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Giocatore computer</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Tempo a mossa</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>Quanto gioca forte il computer</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Ogni impostazione del computer è stata valutata in partite contro le vicine, su un’unica scala in cui Alfa-Beta al livello 0 vale 1000. Un giocatore valutato 200 punti in più vince circa tre partite su quattro; il ± indica l’intervallo al 95% della misura. Il tempo è il tempo mediano a mossa su un computer a due core.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

@@ -957,6 +957,77 @@ beste %5: %6, verlies %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>minder dan 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, niveau %2, %3 takken</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, niveau %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1: rating ongeveer %2, %3 per zet</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>met %1 takken rating ongeveer %2, %3 per zet</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1: niet gemeten</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1: niet gemeten; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 takken)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Computerspeler</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Tijd per zet</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>Hoe sterk de computer speelt</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Elke instelling van de computer is beoordeeld in partijen tegen haar buren, op één schaal waarop Alfa-Bèta op niveau 0 op 1000 staat. Een speler met een 200 hogere rating wint ongeveer drie van de vier partijen; de ± geeft het 95%-interval van de meting. De tijd is de mediane tijd per zet op een computer met twee kernen.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

@@ -957,6 +957,77 @@ melhor %5: %6, perda %7%8</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>menos de 0,001 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>%1, nível %2, %3 ramos</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>%1, nível %2</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>%1: pontuação de cerca de %2, %3 por lance</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>com %1 ramos, pontuação de cerca de %2, %3 por lance</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>%1: não medido</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>%1: não medido; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>%1 (%2 ramos)</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Jogador computador</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>Tempo por lance</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>A força do computador</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>Cada ajuste do computador foi avaliado em partidas contra seus vizinhos, numa só escala em que Alfa-Beta no nível 0 vale 1000. Um jogador avaliado 200 pontos acima vence cerca de três partidas em quatro; o ± dá o intervalo de 95% da medida. O tempo é a mediana do tempo por lance num computador de dois núcleos.</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

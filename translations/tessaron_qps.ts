@@ -957,6 +957,77 @@ béśţ %5: %6, löśś %7%8]</translation>
     </message>
 </context>
 <context>
+    <name>StrengthTable</name>
+    <message>
+        <source>under 0.001 s</source>
+        <translation>[üñdér 0.001 ś]</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>[%1 ś]</translation>
+    </message>
+    <message>
+        <source>%1, level %2, branch %3</source>
+        <translation>[%1, lévél %2, bràñçh %3]</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation>[%1, lévél %2]</translation>
+    </message>
+    <message>
+        <source>%1: rated about %2, %3 a move</source>
+        <translation>[%1: ràţéd àböüţ %2, %3 à mövé]</translation>
+    </message>
+    <message>
+        <source>at branch %1 rated about %2, %3 a move</source>
+        <translation>[àţ bràñçh %1 ràţéd àböüţ %2, %3 à mövé]</translation>
+    </message>
+    <message>
+        <source>%1: not measured</source>
+        <translation>[%1: ñöţ méàśüréd]</translation>
+    </message>
+    <message>
+        <source>%1: not measured; %2</source>
+        <translation>[%1: ñöţ méàśüréd; %2]</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>[; ]</translation>
+    </message>
+    <message>
+        <source>%1 (branch %2)</source>
+        <translation>[%1 (bràñçh %2)]</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>[Ràţîñg]</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>[Çömpüţér plàýér]</translation>
+    </message>
+    <message>
+        <source>Time a move</source>
+        <translation>[Ţîmé à mövé]</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>[%1 ör %2]</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>[, ]</translation>
+    </message>
+    <message>
+        <source>How strong the computer plays</source>
+        <translation>[Höw śţröñg ţhé çömpüţér plàýś]</translation>
+    </message>
+    <message>
+        <source>Each setting of the computer was rated in games against its neighbours, on one scale on which Alpha-Beta at level 0 stands at 1000. A player rated 200 higher wins about three games in four; the ± gives the 95% interval of the measurement. The time is the median time a move on a two-core computer.</source>
+        <translation>[Éàçh śéţţîñg öf ţhé çömpüţér wàś ràţéd îñ gàméś àgàîñśţ îţś ñéîghböürś, öñ öñé śçàlé öñ whîçh Ålphà-Béţà àţ lévél 0 śţàñdś àţ 1000. Å plàýér ràţéd 200 hîghér wîñś àböüţ ţhréé gàméś îñ föür; ţhé ± gîvéś ţhé 95% îñţérvàl öf ţhé méàśüréméñţ. Ţhé ţîmé îś ţhé médîàñ ţîmé à mövé öñ à ţwö-çöré çömpüţér.]</translation>
+    </message>
+</context>
+<context>
     <name>SystemInformation</name>
     <message>
         <source>System Information</source>

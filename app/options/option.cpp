@@ -17,6 +17,7 @@
 #include "ai/SearchSettings.h"
 #include "app/options/RadioGroup.h"
 #include "app/options/SpinEdit.h"
+#include "app/options/StrengthTable.h"
 #include "app/settings/Profile.h"
 #include "view/PieceObject.h"
 
@@ -236,6 +237,10 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent) {
     });
     connect(RadioGroup1, &RadioGroup::selectionChanged, this, &TOptions::RadioGroup1Click);
     connect(RadioGroup2, &RadioGroup::selectionChanged, this, &TOptions::RadioGroup2Click);
+
+    // Each player's level, algorithm and branch tell how strong the chosen setting plays.
+    ShowStrengthTips(SpinEdit1, RadioGroup1, SpinEdit2);
+    ShowStrengthTips(SpinEdit3, RadioGroup2, SpinEdit4);
 
     FormCreate();
 }

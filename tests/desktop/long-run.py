@@ -39,6 +39,22 @@ def result_box():
     return next((texts for title, texts, _ in boxes() if title == "Results:"), None)
 
 
+def open_dialog(keys, title):
+    """The file dialog of a shortcut, which is pressed again, with the main window activated,
+    when no dialog has come: on a busy machine a key can reach the window before it has the
+    keyboard back from the box or list closed just before."""
+    for _ in range(3):
+        xdotool("key", keys)
+        try:
+            return wait_for(f"the {title} dialog", lambda: any(t == title for t, _, _ in boxes()))
+        except Failure:
+            found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", os.environ["GAME_PID"],
+                                    "--name", "^Tessaron 2\\.2$"], capture_output=True, text=True).stdout.split()
+            if found:
+                subprocess.run(["xdotool", "windowactivate", "--sync", found[0]], capture_output=True, timeout=10)
+    raise Failure(f"no {title} dialog after {keys} three times")
+
+
 def close_result_box():
     """Return on the result box, again while the box stays: on a busy machine the box can be
     read over the accessibility bus before it has the keyboard."""
@@ -76,8 +92,7 @@ def computers_games(count):
             opening.write(f"Tessaron game 1\nlayout {layout}\n"
                           f"player 1 Computer level {level} branch 5 algorithm Alpha-Beta\n"
                           f"player 2 Computer level {level} branch 5 algorithm Home Made\nmoves\nend\n")
-        xdotool("key", "ctrl+o")
-        wait_for("the Open Game dialog", lambda: any(t == "Open Game" for t, _, _ in boxes()))
+        open_dialog("ctrl+o", "Open Game")
         time.sleep(0.3)
         xdotool("type", start)
         xdotool("key", "Return")
@@ -90,8 +105,7 @@ def computers_games(count):
         time.sleep(0.5)
         choose("Moves", "Move List")
         xdotool("key", "h")
-        xdotool("key", "ctrl+s")
-        wait_for("the Save Game dialog", lambda: any(t == "Save Game" for t, _, _ in boxes()))
+        open_dialog("ctrl+s", "Save Game")
         time.sleep(0.3)
         xdotool("type", os.path.join(folder, f"saved-{number}.tgame"))
         xdotool("key", "Return")

@@ -134,10 +134,11 @@ def cells():
 NAME = re.compile(r"Row (\d), column (\d): (white piece|yellow piece|empty)$")
 
 
-def position():
-    """The board as the cells' names tell it: {(row, col): 0, 1 or 2}."""
+def position(board=None):
+    """The board as the cells' names tell it: {(row, col): 0, 1 or 2}; from the list of cells
+    given, found before, else found now."""
     found = {}
-    for cell in children(cells()):
+    for cell in children(board or cells()):
         match = NAME.match(cell.get_name())
         if not match:
             raise Failure(f"a cell is named {cell.get_name()!r}")

@@ -9,7 +9,7 @@ import time
 
 import accessible
 from rules import filled_at_end, moves_of, played, start_position, taken_by
-from accessible import Failure, boxes, choose, game_alive, wait_for, xdotool
+from accessible import Failure, GLib, boxes, choose, game_alive, wait_for, xdotool
 
 LAYOUTS = ["Standard", "American", "Swedish"]
 
@@ -146,6 +146,7 @@ class Copy:
         self.start()
 
     def start(self):
+        self.board = None
         self.game = start_game(self.settings)
         self.use()
         wait_for("a main window", accessible.main_window, seconds=30)
@@ -169,8 +170,16 @@ class Copy:
         choose(title, item)
 
     def position(self):
+        """The board of this copy. Its list of cells is found once a run of the program: finding
+        it walks the whole window over the bus, which on a busy machine took most of a move."""
         self.use()
-        return accessible.position()
+        if self.board is None:
+            self.board = accessible.cells()
+        try:
+            return accessible.position(self.board)
+        except (GLib.Error, Failure):
+            self.board = None
+            raise
 
     def status(self):
         self.use()

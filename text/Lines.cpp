@@ -12,3 +12,13 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     }
     return lines;
 }
+
+std::vector<std::string_view> SplitFields(std::string_view line, char separator) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = line.find(separator, start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) return fields;
+        start = end + 1;
+    }
+}

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -14,24 +14,15 @@
 #include "rules/Layouts.h"
 #include "rules/LegalMoves.h"
 #include "rules/MoveNotation.h"
+#include "text/Decimal.h"
+#include "text/Lines.h"
 
 namespace {
 
 bool ReadInt(std::string_view text, int& value) {
-    if (text.empty()) return false;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && ptr == text.data() + text.size();
-}
-
-std::vector<std::string_view> Fields(std::string_view text, char separator) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(separator, start);
-        fields.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos) return fields;
-        start = end + 1;
-    }
+    const std::optional<int> read = ReadDecimal(text, {.Minus = true});
+    if (read) value = *read;
+    return read.has_value();
 }
 
 // SplitMix64: a fully specified generator, so the shuffle is the same wherever it runs.
@@ -61,7 +52,7 @@ double EloOf(double share) {
 } // namespace
 
 std::variant<SearchSettings, std::string> ParseMatchPlayer(std::string_view text) {
-    const std::vector<std::string_view> fields = Fields(text, ':');
+    const std::vector<std::string_view> fields = SplitFields(text, ':');
     if (fields.size() < 2 || fields.size() > 3)
         return "'" + std::string(text) + "' is not ALGO:LEVEL or ALGO:LEVEL:BRANCH";
     int algo = 0, level = 0, branch = 5;
@@ -169,7 +160,7 @@ std::string MatchGameLine(const SearchSettings& a, const SearchSettings& b, uint
 std::optional<MatchGame> ParseMatchGameLine(std::string_view line, const SearchSettings& a,
                                             const SearchSettings& b, uint64_t seed) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::vector<std::string_view> f = Fields(line, ' ');
+    const std::vector<std::string_view> f = SplitFields(line, ' ');
     const std::string prefix =
         MatchPlayerName(a) + " vs " + MatchPlayerName(b) + " seed " + std::to_string(seed) + " game ";
     if (f.size() != 23 || line.substr(0, prefix.size()) != prefix) return std::nullopt;

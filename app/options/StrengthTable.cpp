@@ -11,6 +11,7 @@
 #include "ai/SearchSettings.h"
 #include "app/options/RadioGroup.h"
 #include "app/options/SpinEdit.h"
+#include "text/Lines.h"
 
 // The text of assets/strength.tsv, generated into the build from that file.
 extern const char* const StrengthTableText;
@@ -20,17 +21,6 @@ namespace {
 // Named as the Players dialog names them, in its words.
 QString AlgorithmName(int algo) {
     return QCoreApplication::translate("Players", AlgorithmNames[static_cast<std::size_t>(algo)].data());
-}
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(
-            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-        if (end == std::string_view::npos) return parts;
-        start = end + 1;
-    }
 }
 
 template <typename Number> bool Read(std::string_view text, Number& value) {
@@ -64,11 +54,10 @@ QString SettingName(int algo, int level, int branch) {
 std::variant<std::vector<StrengthRow>, std::string> ParseStrengthTable(std::string_view text) {
     std::vector<StrengthRow> rows;
     int lineNumber = 0;
-    for (std::string_view line : Split(text, '\n')) {
+    for (std::string_view line : SplitLines(text)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
-        const std::vector<std::string_view> fields = Split(line, '\t');
+        const std::vector<std::string_view> fields = SplitFields(line, '\t');
         const std::string where = "line " + std::to_string(lineNumber) + ": ";
         if (fields.size() != 7) return where + "expected 7 tab-separated fields";
         StrengthRow row;

@@ -69,7 +69,7 @@ TEST_F(GameFlow, ResultsFollowTheOutcomeTable) {
             // After the box the board is empty and no game runs.
             EXPECT_FALSE(form->GameRunning);
             EXPECT_TRUE(form->Score1->text().isEmpty());
-            EXPECT_TRUE(form->surface()->findChildren<PieceObject*>().isEmpty());
+            EXPECT_TRUE(ShownPieces().isEmpty());
             platform.OnMessage = nullptr;
         }
     }
@@ -138,7 +138,7 @@ TEST_F(GameFlow, HumanAgainstComputerByMouseToTheResult) {
             .contains(platform.Messages[0].Text))
         << platform.Messages[0].Text.toStdString();
     EXPECT_TRUE(platform.Sounds.contains("reprod.wav"));
-    EXPECT_TRUE(form->surface()->findChildren<PieceObject*>().isEmpty());
+    EXPECT_TRUE(ShownPieces().isEmpty());
 }
 
 TEST_F(GameFlow, TwoComputersPlayTheWholeGameInsideStart) {
@@ -266,7 +266,7 @@ TEST_F(GameFlow, ConfirmingPlayersStopsTwoComputers) {
     form->Start1Click();
     EXPECT_FALSE(form->GameRunning);
     EXPECT_TRUE(platform.Messages.empty());
-    EXPECT_TRUE(form->surface()->findChildren<PieceObject*>().isEmpty());
+    EXPECT_TRUE(ShownPieces().isEmpty());
     EXPECT_FALSE(form->ComputerBusy);
 }
 

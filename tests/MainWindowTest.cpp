@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "app/MovesMenu.h"
 #include "app/settings/Profile.h"
 #include "rules/Layouts.h"
 #include "tests/WindowTestSupport.h"
@@ -143,14 +144,35 @@ TEST_F(MainWindow, LayoutsArePlacedInScanOrderWithTheirSounds) {
         EXPECT_EQ(platform.Sounds.size(), c.Sounds);
         EXPECT_EQ(platform.Sounds.count("reprod.wav"), c.Sounds);
         EXPECT_EQ(CopyToValueGrid(form->board()), StartingGrid(c.Variant));
-        // The pieces were created, and so stacked, in row-major order.
+        // The pieces were shown, and so stacked, in row-major order, kept ones as new ones.
         int previous = 0;
-        for (const PieceObject* piece : form->surface()->findChildren<PieceObject*>()) {
+        for (const PieceObject* piece : ShownPieces()) {
             const int order = piece->row() * 10 + piece->col();
             EXPECT_GT(order, previous);
             previous = order;
         }
         ExpectBoardConsistent();
+    }
+}
+
+TEST_F(MainWindow, PiecesOfAPastGameServeTheNextPlain) {
+    form->Config.PlayerIsComputer[2] = false;
+    form->Start1Click();
+    const qsizetype made = form->surface()->findChildren<PieceObject*>().size();
+    // A selected piece and a hinted one, when the game is cleared.
+    const QList<PieceObject*> shown = ShownPieces();
+    const PieceObject* white =
+        *std::find_if(shown.begin(), shown.end(), [](auto* p) { return p->owner() == 1; });
+    PressAt({white->row(), white->col()});
+    ASSERT_EQ(white->outlineWidth(), 3);
+    form->Moves->Hint1->trigger();
+    ASSERT_TRUE(form->Moves->shownHint().has_value());
+    form->Start1Click();
+    ExpectBoardConsistent();
+    EXPECT_EQ(form->surface()->findChildren<PieceObject*>().size(), made);
+    for (const PieceObject* piece : ShownPieces()) {
+        EXPECT_EQ(piece->outlineWidth(), 1) << piece->row() << "," << piece->col();
+        EXPECT_EQ(piece->outlineColor(), QColor(Qt::black)) << piece->row() << "," << piece->col();
     }
 }
 

@@ -84,6 +84,14 @@ class WindowTest : public testing::Test {
     }
 
     // Every piece value has its piece object in place, and the scores are the counts.
+    // The pieces on the board, in stacking order: a piece taken off is hidden and kept.
+    QList<PieceObject*> ShownPieces() const {
+        QList<PieceObject*> shown;
+        for (PieceObject* piece : form->surface()->findChildren<PieceObject*>())
+            if (!piece->isHidden()) shown << piece;
+        return shown;
+    }
+
     void ExpectBoardConsistent() {
         int counts[3] = {0, 0, 0};
         for (int row = 1; row <= 9; ++row)
@@ -92,6 +100,7 @@ class WindowTest : public testing::Test {
                 const PieceObject* piece = form->pieces().At(row, col);
                 if (cell.Value == 1 || cell.Value == 2) {
                     ASSERT_NE(piece, nullptr) << row << "," << col;
+                    EXPECT_FALSE(piece->isHidden()) << row << "," << col;
                     EXPECT_EQ(piece->owner(), cell.Value) << row << "," << col;
                     EXPECT_EQ(piece->row(), row);
                     EXPECT_EQ(piece->col(), col);
@@ -102,7 +111,7 @@ class WindowTest : public testing::Test {
                     EXPECT_EQ(piece, nullptr) << row << "," << col;
                 }
             }
-        EXPECT_EQ(form->surface()->findChildren<PieceObject*>().size(), counts[1] + counts[2]);
+        EXPECT_EQ(ShownPieces().size(), counts[1] + counts[2]);
         if (form->GameRunning) {
             EXPECT_EQ(form->Score1->text(), QString::number(counts[1]));
             EXPECT_EQ(form->Score2->text(), QString::number(counts[2]));

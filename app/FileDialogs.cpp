@@ -1,6 +1,7 @@
 #include "app/FileDialogs.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
@@ -22,6 +23,18 @@ QString FileDialogs::StartFolder() const {
     return QDir::homePath();
 }
 
+// The accessibility layer keeps an interface for every cell of a list that a screen reader or
+// a selection event has touched, until the list's model is reset, which a folder listing's
+// model never is: a kept dialog would hold the cells of every file it has shown. They are let
+// go at each question, as they would be with a new dialog. (The detail view's cells cannot be:
+// Qt 6.4 makes a new one for each reading and keeps none, so a reset does not reach them.)
+void FileDialogs::ForgetAccessibleCells(QAbstractItemView* view) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+    if (!list || !list->tableInterface()) return;
+    QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
+    list->tableInterface()->modelChange(&reset);
+}
+
 QFileDialog& FileDialogs::DialogFor(QWidget* parent, bool forSaving) {
     QPointer<QFileDialog>& dialog = m_dialogs[forSaving ? 1 : 0];
     if (dialog && dialog->parentWidget() != parent) delete dialog;
@@ -41,8 +54,11 @@ QString FileDialogs::Ask(QWidget* parent, bool forSaving, const QString& caption
     // the file chosen the time before.
     for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
         if (view->selectionModel()) view->selectionModel()->clearSelection();
+        ForgetAccessibleCells(view);
     }
-    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->clear();
+    // setText, not clear(): clearing is a step that can be undone, and the name's undo steps
+    // would pile up question after question, names of other folders among them.
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->setText(QString());
     dialog.setDirectory(StartFolder());
     const QRegularExpressionMatch suffix = QRegularExpression(R"(\*\.(\w+))").match(filter);
     dialog.setDefaultSuffix(suffix.hasMatch() ? suffix.captured(1) : QString());

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 
+class QAbstractItemView;
 class QFileDialog;
 class QWidget;
 
@@ -24,6 +25,7 @@ class FileDialogs {
 
   private:
     QFileDialog& DialogFor(QWidget* parent, bool forSaving);
+    static void ForgetAccessibleCells(QAbstractItemView* view);
 
     QString m_lastFolder;
     // Open's and Save's; owned by their parent window when they have one, else by this object.

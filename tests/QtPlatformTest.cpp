@@ -1,3 +1,5 @@
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -5,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -67,7 +70,7 @@ TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->setDirectory(folder.path());
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("first");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), "first");
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_EQ(dialogs.Ask(&window, true, "Save Game", filter), QDir(folder.path()).filePath("first.tgame"));
@@ -91,12 +94,57 @@ TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
     EXPECT_EQ(directory, QDir(folder.path()).absolutePath());
     EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
 
-    // Saving again finds the Save dialog as new too, with no name left from the first save.
+    // Saving again finds the Save dialog as new too, with no name left from the first save,
+    // not even one step of Undo away.
+    bool undoable = true;
     AnswerNextModal([&](QWidget* modal) {
-        name = modal->findChild<QLineEdit*>("fileNameEdit")->text();
+        auto* edit = modal->findChild<QLineEdit*>("fileNameEdit");
+        name = edit->text();
+        undoable = edit->isUndoAvailable();
         static_cast<QDialog*>(modal)->reject();
     });
     EXPECT_EQ(dialogs.Ask(&window, true, "Save Game", filter), "");
     EXPECT_EQ(name, "");
+    EXPECT_FALSE(undoable);
     EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
+}
+
+// The accessible cells a screen reader met in a folder's list are let go at the next question,
+// as a new dialog would have none: a kept dialog gathered them over hours of play.
+TEST(FileDialogs, AQuestionLetsGoOfTheAccessibleCellsOfTheLastOne) {
+    QTemporaryDir folder;
+    for (const char* file : {"a.tgame", "b.tgame"}) {
+        QFile made(QDir(folder.path()).filePath(file));
+        ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+    }
+    QWidget window;
+    FileDialogs dialogs;
+    std::vector<QAccessible::Id> cells;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = static_cast<QFileDialog*>(modal);
+        dialog->setDirectory(folder.path());
+        dialog->setViewMode(QFileDialog::List);
+        auto* view = modal->findChild<QAbstractItemView*>("listView");
+        ASSERT_NE(view, nullptr);
+        QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 2; }, 5000);
+        QAccessibleTableInterface* list = QAccessible::queryAccessibleInterface(view)->tableInterface();
+        ASSERT_NE(list, nullptr);
+        for (int row = 0; row < list->rowCount(); ++row)
+            if (QAccessibleInterface* cell = list->cellAt(row, 0))
+                cells.push_back(QAccessible::uniqueId(cell));
+        static_cast<QDialog*>(modal)->reject();
+    });
+    dialogs.Ask(&window, false, "Open Game", "Tessaron games (*.tgame)");
+    ASSERT_FALSE(cells.empty());
+    for (QAccessible::Id id : cells)
+        ASSERT_NE(QAccessible::accessibleInterface(id), nullptr);
+
+    std::vector<QAccessible::Id> left;
+    AnswerNextModal([&](QWidget* modal) {
+        for (QAccessible::Id id : cells)
+            if (QAccessible::accessibleInterface(id)) left.push_back(id);
+        static_cast<QDialog*>(modal)->reject();
+    });
+    dialogs.Ask(&window, false, "Open Game", "Tessaron games (*.tgame)");
+    EXPECT_TRUE(left.empty());
 }

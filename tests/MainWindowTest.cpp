@@ -144,7 +144,7 @@ TEST_F(MainWindow, LayoutsArePlacedInScanOrderWithTheirSounds) {
         EXPECT_EQ(platform.Sounds.size(), c.Sounds);
         EXPECT_EQ(platform.Sounds.count("reprod.wav"), c.Sounds);
         EXPECT_EQ(CopyToValueGrid(form->board()), StartingGrid(c.Variant));
-        // The pieces were shown, and so stacked, in row-major order, kept ones as new ones.
+        // The pieces were created, and so stacked, in row-major order.
         int previous = 0;
         for (const PieceObject* piece : ShownPieces()) {
             const int order = piece->row() * 10 + piece->col();
@@ -155,7 +155,7 @@ TEST_F(MainWindow, LayoutsArePlacedInScanOrderWithTheirSounds) {
     }
 }
 
-TEST_F(MainWindow, PiecesOfAPastGameServeTheNextPlain) {
+TEST_F(MainWindow, ANewGameShowsPlainPiecesAndNoMoreThanItHas) {
     form->Config.PlayerIsComputer[2] = false;
     form->Start1Click();
     const qsizetype made = form->surface()->findChildren<PieceObject*>().size();

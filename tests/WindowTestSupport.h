@@ -83,8 +83,7 @@ class WindowTest : public testing::Test {
         return count;
     }
 
-    // Every piece value has its piece object in place, and the scores are the counts.
-    // The pieces on the board, in stacking order: a piece taken off is hidden and kept.
+    // The pieces shown on the board, in stacking order.
     QList<PieceObject*> ShownPieces() const {
         QList<PieceObject*> shown;
         for (PieceObject* piece : form->surface()->findChildren<PieceObject*>())
@@ -92,6 +91,7 @@ class WindowTest : public testing::Test {
         return shown;
     }
 
+    // Every piece value has its piece object in place, and the scores are the counts.
     void ExpectBoardConsistent() {
         int counts[3] = {0, 0, 0};
         for (int row = 1; row <= 9; ++row)

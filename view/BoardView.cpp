@@ -105,22 +105,13 @@ void BoardView::NameMarkers() {
 // Pieces.
 
 PieceObject* BoardView::NewPiece(int row, int col, int owner) {
-    PieceObject* piece = m_pieces.TakeKept();
-    if (piece) {
-        // A kept piece looks and stacks as a new one would: plain outline, on top.
-        piece->setOwner(owner);
-        piece->setOutlineColor(Qt::black);
-        piece->setOutlineWidth(1);
-        piece->raise();
-    } else {
-        piece = new PieceObject(owner, m_surface);
-        piece->OnMouseDown = [this](PieceObject* clicked) {
-            m_surface->setFocus(Qt::MouseFocusReason);
-            CursorTo({clicked->row(), clicked->col()});
-            if (OnPieceClicked) OnPieceClicked(clicked);
-        };
-    }
+    auto* piece = new PieceObject(owner, m_surface);
     piece->setCell(row, col);
+    piece->OnMouseDown = [this](PieceObject* clicked) {
+        m_surface->setFocus(Qt::MouseFocusReason);
+        CursorTo({clicked->row(), clicked->col()});
+        if (OnPieceClicked) OnPieceClicked(clicked);
+    };
     m_pieces.Put(row, col, piece);
     return piece;
 }

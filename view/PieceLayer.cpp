@@ -10,7 +10,7 @@ PieceObject* PieceLayer::At(int row, int col) const {
 
 void PieceLayer::Put(int row, int col, PieceObject* piece) {
     if (!Inside(row, col)) return;
-    Keep(std::exchange(Slot(row, col), piece));
+    delete std::exchange(Slot(row, col), piece);
 }
 
 void PieceLayer::Move(int fromRow, int fromCol, int toRow, int toCol) {
@@ -20,18 +20,5 @@ void PieceLayer::Move(int fromRow, int fromCol, int toRow, int toCol) {
 
 void PieceLayer::Clear() {
     for (PieceObject*& piece : m_pieces)
-        Keep(std::exchange(piece, nullptr));
-}
-
-PieceObject* PieceLayer::TakeKept() {
-    if (m_kept.empty()) return nullptr;
-    PieceObject* piece = m_kept.back();
-    m_kept.pop_back();
-    return piece;
-}
-
-void PieceLayer::Keep(PieceObject* piece) {
-    if (!piece) return;
-    piece->hide();
-    m_kept.push_back(piece);
+        delete std::exchange(piece, nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -26,14 +27,53 @@ QString FileDialogs::StartFolder() const {
 // The accessibility layer keeps an interface for every cell of a list that a screen reader or
 // a selection event has touched, until the list's model is reset, which a folder listing's
 // model never is: a kept dialog would hold the cells of every file it has shown. They are let
-// go at each question, as they would be with a new dialog. (The detail view's cells cannot be:
-// Qt 6.4 makes a new one for each reading and keeps none, so a reset does not reach them.)
+// go at each question, as they would be with a new dialog.
 void FileDialogs::ForgetAccessibleCells(QAbstractItemView* view) {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
     if (!list || !list->tableInterface()) return;
     QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
     list->tableInterface()->modelChange(&reset);
 }
+
+namespace {
+
+// The detail view shares the list's selection and hears of every change to it, on screen or
+// not. While an accessibility client listens, Qt 6.4's detail view answers each change with a
+// new accessible cell that it never lets go, so typing names in a kept dialog piled them up.
+// Hidden, the view needs no news of the selection: it is told only while it is on screen, and
+// it reads the whole selection when it is painted.
+class DetailViewNews final : public QObject {
+  public:
+    explicit DetailViewNews(QAbstractItemView* detail) : QObject(detail), m_detail(detail) {
+        detail->installEventFilter(this);
+        Follow(!detail->isHidden());
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) Follow(true);
+        if (event->type() == QEvent::Hide) Follow(false);
+        return false;
+    }
+
+  private:
+    void Follow(bool told) {
+        QItemSelectionModel* selection = m_detail->selectionModel();
+        if (!selection || told == m_told) return;
+        m_told = told;
+        if (told)
+            connect(selection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), m_detail,
+                    SLOT(selectionChanged(QItemSelection, QItemSelection)));
+        else
+            disconnect(selection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), m_detail,
+                       SLOT(selectionChanged(QItemSelection, QItemSelection)));
+    }
+
+    QAbstractItemView* m_detail;
+    bool m_told = true; // as the dialog sets it up
+};
+
+} // namespace
 
 QFileDialog& FileDialogs::DialogFor(QWidget* parent, bool forSaving) {
     QPointer<QFileDialog>& dialog = m_dialogs[forSaving ? 1 : 0];
@@ -42,6 +82,7 @@ QFileDialog& FileDialogs::DialogFor(QWidget* parent, bool forSaving) {
         dialog = new QFileDialog(parent);
         dialog->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (auto* detail = dialog->findChild<QAbstractItemView*>("treeView")) new DetailViewNews(detail);
     }
     return *dialog;
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,4 +148,35 @@ TEST(FileDialogs, AQuestionLetsGoOfTheAccessibleCellsOfTheLastOne) {
     });
     dialogs.Ask(&window, false, "Open Game", "Tessaron games (*.tgame)");
     EXPECT_TRUE(left.empty());
+}
+
+// The hidden detail view hears nothing of the selection (while a screen reader listened, each
+// piece of news left an accessible cell behind in it); on screen it follows the selection.
+TEST(FileDialogs, OnlyADetailViewOnScreenFollowsTheSelection) {
+    QWidget window;
+    FileDialogs dialogs;
+    // Whether the view was told of the selection's changes; telling it again afterwards.
+    const auto told = [](QAbstractItemView* view) {
+        const char* news = SIGNAL(selectionChanged(QItemSelection, QItemSelection));
+        const char* heard = SLOT(selectionChanged(QItemSelection, QItemSelection));
+        const bool was = QObject::disconnect(view->selectionModel(), news, view, heard);
+        if (was) QObject::connect(view->selectionModel(), news, view, heard);
+        return was;
+    };
+    bool inList = true, inDetail = false, listTold = false;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = static_cast<QFileDialog*>(modal);
+        auto* detail = modal->findChild<QAbstractItemView*>("treeView");
+        dialog->setViewMode(QFileDialog::List);
+        inList = told(detail);
+        listTold = told(modal->findChild<QAbstractItemView*>("listView"));
+        dialog->setViewMode(QFileDialog::Detail);
+        inDetail = told(detail);
+        dialog->setViewMode(QFileDialog::List);
+        dialog->reject();
+    });
+    dialogs.Ask(&window, false, "Open Game", "Tessaron games (*.tgame)");
+    EXPECT_FALSE(inList);
+    EXPECT_TRUE(inDetail);
+    EXPECT_TRUE(listTold);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/FreeMemory.h"
 #include "app/MovesMenu.h"
 #include "app/Platform.h"
 #include "app/ProgressBarReport.h"
@@ -52,6 +53,7 @@ void GamePlay::VideDamier() {
     m_game.Clear();
     m_view.Clear();
     if (Moves) Moves->GameChanged();
+    ReturnFreeMemory();
 }
 
 void GamePlay::CreatePion(int fromRow, int fromCol, int row, int col, int owner) {

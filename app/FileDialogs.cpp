@@ -41,7 +41,7 @@ namespace {
 // not. While an accessibility client listens, Qt 6.4's detail view answers each change with a
 // new accessible cell that it never lets go, so typing names in a kept dialog piled them up.
 // Hidden, the view needs no news of the selection: it is told only while it is on screen, and
-// it reads the whole selection when it is painted.
+// it reads the whole selection when it is painted. On screen, it still leaks so.
 class DetailViewNews final : public QObject {
   public:
     explicit DetailViewNews(QAbstractItemView* detail) : QObject(detail), m_detail(detail) {
@@ -82,6 +82,9 @@ QFileDialog& FileDialogs::DialogFor(QWidget* parent, bool forSaving) {
         dialog = new QFileDialog(parent);
         dialog->setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog->setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // A list of names, not Qt's detail view, unless the player picks it: the files are few,
+        // and the detail view leaks while a screen reader listens (see DetailViewNews).
+        dialog->setViewMode(QFileDialog::List);
         if (auto* detail = dialog->findChild<QAbstractItemView*>("treeView")) new DetailViewNews(detail);
     }
     return *dialog;

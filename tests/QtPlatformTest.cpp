@@ -83,7 +83,7 @@ TEST(FileDialogs, EachQuestionFindsTheDialogAsNew) {
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
         opens = dialog->acceptMode() == QFileDialog::AcceptOpen &&
-                dialog->fileMode() == QFileDialog::ExistingFile;
+                dialog->fileMode() == QFileDialog::ExistingFile && dialog->viewMode() == QFileDialog::List;
         name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         directory = dialog->directory().absolutePath();
         dialog->reject();

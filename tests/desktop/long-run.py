@@ -63,6 +63,14 @@ def result_box():
     return next((texts for title, texts, _ in boxes() if title == "Results:"), None)
 
 
+def activate(title):
+    """Activates the game's visible window whose title matches, if it has one."""
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", os.environ["GAME_PID"],
+                            "--name", title], capture_output=True, text=True).stdout.split()
+    if found:
+        subprocess.run(["xdotool", "windowactivate", "--sync", found[0]], capture_output=True, timeout=10)
+
+
 def open_dialog(keys, title):
     """The file dialog of a shortcut, which is pressed again, with the main window activated,
     when no dialog has come: on a busy machine a key can reach the window before it has the
@@ -72,10 +80,7 @@ def open_dialog(keys, title):
         try:
             return wait_for(f"the {title} dialog", lambda: any(t == title for t, _, _ in boxes()))
         except Failure:
-            found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", os.environ["GAME_PID"],
-                                    "--name", "^Tessaron 2\\.2$"], capture_output=True, text=True).stdout.split()
-            if found:
-                subprocess.run(["xdotool", "windowactivate", "--sync", found[0]], capture_output=True, timeout=10)
+            activate("^Tessaron 2\\.2$")
     raise Failure(f"no {title} dialog after {keys} three times")
 
 
@@ -83,10 +88,7 @@ def close_result_box():
     """Return on the result box, again while the box stays: on a busy machine the box can be
     read over the accessibility bus before it has the keyboard."""
     for _ in range(6):
-        found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", os.environ["GAME_PID"],
-                                "--name", "^Results:$"], capture_output=True, text=True).stdout.split()
-        if found:
-            subprocess.run(["xdotool", "windowactivate", "--sync", found[0]], capture_output=True, timeout=10)
+        activate("^Results:$")
         xdotool("key", "Return")
         try:
             return wait_for("the result box closed", lambda: not result_box(), 5)
@@ -284,8 +286,7 @@ def network_games(count, seed=1):
             wait_for("both disconnected", lambda: listener.status() == "Not Connected"
                      and caller.status().startswith("Connection closed by Player 1"), 20)
         figures = settled(listener.game.pid)[:3]
-        sockets = sum(os.readlink(f"/proc/{listener.game.pid}/fd/{fd}").startswith("socket:")
-                      for fd in os.listdir(f"/proc/{listener.game.pid}/fd"))
+        sockets = sum(target.startswith("socket:") for target in descriptors(listener.game.pid))
         # Compared after the games that end disconnected (a killed caller leaves the listening
         # copy listening), from the first that showed a result box: the box's icons stay loaded.
         if how != "kill" and (counts or how == "played out"):
